@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Sets up the project, then builds and runs every test: the GCC build with warnings as errors,
+# the Clang build with AddressSanitizer + UndefinedBehaviorSanitizer, and a bounded fuzzing run.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+jobs=$(nproc)
+
+scripts/setup.sh -DPETCALC_WERROR=ON
+ctest --test-dir build --output-on-failure -j"$jobs" --no-tests=error
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
+    -DPETCALC_WERROR=ON -DPETCALC_SANITIZE=ON -DPETCALC_FUZZ=ON -DPETCALC_BENCH=OFF
+cmake --build build-asan
+ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir build-asan --output-on-failure -j"$jobs" --no-tests=error -E '^format_check$'
+
+scripts/fuzz.sh build-asan "${PETCALC_FUZZ_SECONDS:-60}"

@@ -1,0 +1,71 @@
+#include "platform/core/Region.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <utility>
+
+namespace {
+
+using PixelSet = std::set<std::pair<int, int>>;
+
+PixelSet Pixels(const TRegion& r) {
+    PixelSet s;
+    for (const TRect& rc : r.GetRects())
+        for (int y = rc.Top; y < rc.Bottom; ++y)
+            for (int x = rc.Left; x < rc.Right; ++x)
+                EXPECT_TRUE(s.insert({x, y}).second) << "pixel listed twice";
+    return s;
+}
+
+PixelSet Pixels(const TRect& rc) {
+    return Pixels(TRegion(rc));
+}
+
+} // namespace
+
+TEST(Region, CombineMatchesPixelSets) {
+    const TRect a = Rect(0, 0, 6, 4), b = Rect(3, 2, 9, 7);
+    PixelSet pa = Pixels(a), pb = Pixels(b);
+    PixelSet uni = pa, inter, diff, xr;
+    uni.insert(pb.begin(), pb.end());
+    for (auto p : pa)
+        (pb.count(p) ? inter : diff).insert(p);
+    xr = diff;
+    for (auto p : pb)
+        if (!pa.count(p))
+            xr.insert(p);
+
+    TRegion ra(a), rb(b);
+    EXPECT_EQ(Pixels(ra.United(rb)), uni);
+    EXPECT_EQ(Pixels(ra.Intersected(rb)), inter);
+    EXPECT_EQ(Pixels(ra.Subtracted(rb)), diff);
+    EXPECT_EQ(Pixels(ra.Xored(rb)), xr);
+}
+
+TEST(Region, EqualPixelSetsCompareEqual) {
+    // The same L shape built in two different ways.
+    TRegion one = TRegion(Rect(0, 0, 4, 2)).United(TRegion(Rect(0, 2, 2, 4)));
+    TRegion two = TRegion(Rect(0, 0, 2, 4)).United(TRegion(Rect(2, 0, 4, 2)));
+    EXPECT_EQ(one, two);
+    EXPECT_NE(one, TRegion(Rect(0, 0, 4, 4)));
+    // A hole filled again gives back the plain rectangle.
+    TRegion holed = TRegion(Rect(0, 0, 10, 10)).Subtracted(TRegion(Rect(3, 3, 5, 5)));
+    EXPECT_EQ(holed.United(TRegion(Rect(3, 3, 5, 5))), TRegion(Rect(0, 0, 10, 10)));
+}
+
+TEST(Region, TestsAndBounds) {
+    TRegion r = TRegion(Rect(0, 0, 10, 10)).Subtracted(TRegion(Rect(3, 3, 5, 5)));
+    EXPECT_TRUE(r.Contains(Point(0, 0)));
+    EXPECT_FALSE(r.Contains(Point(3, 3)));
+    EXPECT_TRUE(r.Contains(Point(5, 5)));
+    EXPECT_FALSE(r.Contains(Point(10, 0)));
+    EXPECT_FALSE(r.Intersects(Rect(3, 3, 5, 5)));
+    EXPECT_TRUE(r.Intersects(Rect(4, 4, 6, 6)));
+    EXPECT_FALSE(r.ContainsRect(Rect(2, 2, 4, 4)));
+    EXPECT_TRUE(r.ContainsRect(Rect(0, 0, 10, 3)));
+    EXPECT_EQ(r.GetBounds(), Rect(0, 0, 10, 10));
+    EXPECT_EQ(r.Offset(5, -5).GetBounds(), Rect(5, -5, 15, 5));
+    EXPECT_TRUE(TRegion(Rect(5, 5, 5, 9)).IsEmpty());
+    EXPECT_TRUE(TRegion(Rect(0, 0, 2, 2)).Subtracted(TRegion(Rect(0, 0, 2, 2))).IsEmpty());
+}
