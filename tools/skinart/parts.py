@@ -5,7 +5,7 @@ Each painter takes a style dictionary of the theme and returns a Canvas; the the
 what backdrop or key colour the canvas is flattened onto.
 """
 
-from raster import (Canvas, arc, capsule, circle, hgrad, mix, polygon, polyline, rect, rrect,
+from raster import (Canvas, arc, capsule, circle, hgrad, polygon, polyline, rect, rrect,
                     shade, solid, vgrad)
 
 WHITE = (255, 255, 255)

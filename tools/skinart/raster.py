@@ -190,8 +190,9 @@ class Canvas:
                           for k in range(3))
         self.a[i] = out
 
-    def paint(self, shape, paint, alpha=1.0):
-        """Fills the shape with the paint (a function of the pixel centre)."""
+    def paint(self, shape, paint, alpha=1.0, fade=None):
+        """Fills the shape with the paint (a function of the pixel centre); fade, a function of
+        the pixel centre giving 0..1, scales the opacity."""
         x0 = max(0, int(math.floor(shape.box[0])))
         y0 = max(0, int(math.floor(shape.box[1])))
         x1 = min(self.w, int(math.ceil(shape.box[2])) + 1)
@@ -205,7 +206,10 @@ class Canvas:
                         if inside(x + sx, y + sy):
                             n += 1
                 if n:
-                    self.blend(x, y, paint(x + 0.5, y + 0.5), alpha * n / 16.0)
+                    a = alpha * n / 16.0
+                    if fade is not None:
+                        a *= max(0.0, min(1.0, fade(x + 0.5, y + 0.5)))
+                    self.blend(x, y, paint(x + 0.5, y + 0.5), a)
 
     def set(self, x, y, colour, alpha=1.0):
         i = y * self.w + x

@@ -136,6 +136,35 @@ def title_bar(theme, pics, width, kinds, hot=None, pressed=False):
     return bar
 
 
+def window(theme, pics, frame_width, frame_height):
+    """A small window as the skinned frame draws it: the border in the theme's frame colour, the
+    title bar, the background texture or colour, and two push buttons of 97 x 23."""
+    colour, bw, corner = theme.frame
+    w, h = frame_width + 2 * bw, frame_height + bw
+    win = Image.blank(w, h, colour)
+    body = form_backdrop(theme, pics, frame_width, frame_height)
+    win.blit(body, bw, 0)
+    bar = title_bar(theme, pics, frame_width, ("CTLBOX", "CLOSE", "MIN"))
+    win.blit(bar, bw, 0)
+    for i, label in enumerate(("OK", "CANCEL")):
+        bx, by = bw + 40 + i * 120, bar.h + (frame_height - bar.h - 23) // 2
+        pic = pics[theme.prefix + "BUTTON_" + ("MOUSEON" if i else "NORMAL")]
+        under = Image(97, 23, [win.at(bx + x, by + y) for y in range(23) for x in range(97)])
+        button = nine_piece(pic, 97, 23, under, theme.button_key is not None)
+        draw_text(button, (97 - text_width(label)) // 2, 8, label, (0, 0, 0))
+        win.blit(button, bx, by)
+    # The window region rounds the top corners for themes with a corner size.
+    r = corner / 2.0
+    if r > 0:
+        sheet_bg = (0xF7, 0xF7, 0xF9)
+        for y in range(int(r) + 1):
+            for x in range(int(r) + 1):
+                if (x + 0.5 - r) ** 2 + (y + 0.5 - r) ** 2 > r * r and x < r and y < r:
+                    win.put(x, y, sheet_bg)
+                    win.put(w - 1 - x, y, sheet_bg)
+    return win
+
+
 # ---- the sheet ----
 
 class Sheet:
@@ -191,18 +220,15 @@ def contact_sheet(pics_by_theme, shared):
         sheet.add(40, band)
 
         def bars(img, y, theme=theme, pics=pics, p=p):
-            kinds = ("CTLBOX", "CLOSE", "MAX", "MIN", "HELP")
-            x = 24
-            draw_text(img, x, y, "TITLE BAR 287 WIDE (x2): NORMAL, CLOSE HOT, CLOSE PRESSED",
-                      soft)
-            for i, (hot, pressed) in enumerate(((None, False), ("CLOSE", False),
-                                                ("CLOSE", True))):
-                bar = title_bar(theme, pics, 287, kinds, hot, pressed).scaled(2)
-                bx = x + (i % 2) * 620
-                by = y + 12 + (i // 2) * (bar.h + 10)
-                img.blit(bar, bx, by)
-        bar_h = pics[p + "TITLE_LEFT"].h * 2
-        sheet.add(12 + 2 * (bar_h + 10) + 8, bars)
+            draw_text(img, 24, y, "A 287-WIDE WINDOW (x2)", soft)
+            draw_text(img, 24 + 620 + 40, y, "CLOSE BUTTON HOT, THEN PRESSED (x2)", soft)
+            win = window(theme, pics, 287, 112)
+            img.blit(win.scaled(2), 24, y + 12)
+            for i, pressed in enumerate((False, True)):
+                bar = title_bar(theme, pics, 287, ("CTLBOX", "CLOSE", "MAX", "MIN", "HELP"),
+                                "CLOSE", pressed).scaled(2)
+                img.blit(bar, 24 + 620 + 40, y + 12 + i * (bar.h + 12))
+        sheet.add(12 + 2 * (112 + 2 * theme.frame[1]) + 16, bars)
 
         def buttons(img, y, theme=theme, pics=pics, p=p):
             draw_text(img, 24, y, "PUSH BUTTON PICTURES (x2)", soft)
@@ -235,7 +261,7 @@ def contact_sheet(pics_by_theme, shared):
                 img.blit(pic, x, y + 12)
                 frame_box(img, x - 1, y + 11, pic.w + 2, pic.h + 2, (0xB0, 0xB0, 0xB8))
                 x += pic.w + 16
-        sheet.add(12 + bar_h + 14, sections)
+        sheet.add(12 + pics[p + "TITLE_LEFT"].h * 2 + 14, sections)
 
         def title_buttons(img, y, theme=theme, pics=pics, p=p):
             draw_text(img, 24, y, "TITLE BUTTONS: NORMAL / MOUSEON / MOUSEDOWN", soft)
@@ -264,6 +290,9 @@ def contact_sheet(pics_by_theme, shared):
                 pic = pics[name]
                 scale = 3 if pic.h <= 40 and pic.w <= 60 else 2
                 shown = pic.scaled(scale)
+                if name.endswith("FORM_BACKGROUND"):  # a texture is shown tiled
+                    shown = Image(48, 24, [pic.at(i % pic.w, j % pic.h) for j in range(24)
+                                           for i in range(48)]).scaled(scale)
                 if pic.w == 1:  # one-pixel-wide strips are shown widened
                     shown = Image(24, pic.h * scale, [pic.at(0, j // scale) for j in
                                                       range(pic.h * scale) for _ in range(24)])
@@ -292,6 +321,8 @@ def controls_height(theme, pics, width):
         scale = 3 if pic.h <= 40 and pic.w <= 60 else 2
         w = 24 if pic.w == 1 else pic.w * scale
         h = pic.h * scale
+        if name.endswith("FORM_BACKGROUND"):
+            w, h = 48 * scale, 24 * scale
         if x + w > width - 24:
             x, total = 24, total + row_h + 8
             row_h = 0

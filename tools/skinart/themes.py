@@ -178,6 +178,7 @@ def crop(img, x0, w):
 class MacOS(Theme):
     """Light platinum: pinstriped greys, soft pill buttons, a pale aqua hover."""
 
+    frame = (bgr(0x7F7F7F), 1, 0)
     name = "MacOS"
     prefix = "MACOS_"
     form = (0xEE, 0xEE, 0xEE)
@@ -284,6 +285,7 @@ class MacOS(Theme):
 class WinXP(Theme):
     """Glossy blue title bar, bright pill title buttons, light buttons with a blue rim."""
 
+    frame = (bgr(0xC82C00), 3, 13)
     name = "WinXP"
     prefix = "WINXP_"
     form = bgr(0xDEEBEF)
@@ -303,16 +305,17 @@ class WinXP(Theme):
         h = self.title_height
         c = Canvas(width, h)
         c.paint(rect(0, 0, width, h), solid(self.BORDER))
-        body = rrect(0, 0, width, h + 8, 8, (True, True, False, False))
+        # The top corners follow the window region's rounding.
+        body = rrect(0, 0, width, h + 8, 6.5, (True, True, False, False))
         c.paint(body, vgrad(0, h, [(0, H("2F7BEA")), (0.08, H("5FA2FF")), (0.2, H("3A86F2")),
                                    (0.55, H("1B62DE")), (0.85, H("1555CF")),
                                    (1, H("1D5FD8"))]))
         # The gloss: a bright band over the upper third, ending in a soft line.
-        c.paint(rrect(1, 1, width - 1, h * 0.42, 7, (True, True, False, False)),
+        c.paint(rrect(1, 1, width - 1, h * 0.42, 5.5, (True, True, False, False)),
                 vgrad(1, h * 0.42, stops("FFFFFF", "FFFFFF")), 0.18)
         c.paint(rect(0, h - 1, width, h), solid(H("0B3FA8")))
-        c.paint(rrect(0, 0, width, h + 8, 8, (True, True, False, False)) -
-                rrect(1, 1, width - 1, h + 8, 7, (True, True, False, False)),
+        c.paint(rrect(0, 0, width, h + 8, 6.5, (True, True, False, False)) -
+                rrect(1, 1, width - 1, h + 8, 5.5, (True, True, False, False)),
                 solid(H("0A3BA0")))
         return c
 
@@ -358,6 +361,7 @@ class WinXP(Theme):
 class DeepBlue(Theme):
     """Deep navy: a two-tone title bar with a lower shelf, steel-blue buttons."""
 
+    frame = ((0, 0, 0), 1, 0)
     name = "DeepBlue"
     prefix = "DEEPBLUE_"
     form = bgr(0xE8E8E8)
@@ -375,11 +379,12 @@ class DeepBlue(Theme):
                                                      (0.15, H("35589A")), (0.6, H("1F3B76")),
                                                      (1, H("172E60"))]))
         c.paint(rect(0, 23, width, 24), solid(H("6F8FCB")))
-        c.paint(rect(0, 24, width, h), vgrad(24, h, stops("102452", "0B1B40", "08142F")))
+        c.paint(rect(0, 24, width, h), vgrad(24, h, stops("1E3A72", "132A5A", "0C1D45")))
+        c.paint(rect(0, 24, width, 25), solid(H("0A1633")))
         c.paint(rect(0, h - 1, width, h), solid(H("000000")))
         # A soft sheen at the left end and a dark fade at the right end.
-        c.paint(ellipse(14, 6, 70, 11) & rect(0, 1, 90, 23),
-                vgrad(0, 20, stops("FFFFFF", "FFFFFF")), 0.10)
+        c.paint(ellipse(14, 6, 80, 11) & rect(0, 1, 96, 23), solid(WHITE), 0.12,
+                lambda x, y: (90.0 - x) / 50.0)
         c.paint(rect(width - 1, 0, width, h), solid(H("0A1633")))
         c.paint(rect(0, 0, 1, h), solid(H("0A1633")))
         return c
@@ -427,6 +432,7 @@ class DeepBlue(Theme):
 class Protein(Theme):
     """Near-white with an indigo accent that carries the caption."""
 
+    frame = ((0, 0, 0), 1, 0)
     name = "Protein"
     prefix = "PROTEIN_"
     form = bgr(0xFBFBFB)
@@ -513,6 +519,7 @@ class Protein(Theme):
 class BlueGlass(Theme):
     """Glassy blue: a split-tone glass title bar, orb title buttons, glass pill buttons."""
 
+    frame = ((0, 0, 0), 1, 11)
     name = "BlueGlass"
     prefix = "BLUEGLASS_"
     form = bgr(0xE7E7E7)
@@ -528,18 +535,19 @@ class BlueGlass(Theme):
     def bar(self, width):
         h = self.title_height
         c = Canvas(width, h)
-        c.paint(rect(0, 0, width, h), solid(H("1A3F8A")))
-        shape = rrect(0, 0, width, h + 12, 11, (True, True, False, False))
+        c.paint(rect(0, 0, width, h), solid((0, 0, 0)))
+        # The top corners follow the window region's rounding.
+        shape = rrect(0, 0, width, h + 12, 5.5, (True, True, False, False))
         c.paint(shape, vgrad(0, h, [(0, H("B8D3F8")), (0.47, H("7EA9EC")), (0.5, H("3B6FD0")),
                                     (0.8, H("4B82E0")), (1, H("73A3EE"))]))
-        edge = shape - rrect(1, 1, width - 1, h + 12, 10, (True, True, False, False))
+        edge = shape - rrect(1, 1, width - 1, h + 12, 4.5, (True, True, False, False))
         c.paint(edge, solid(H("1E4A9E")))
-        c.paint(rrect(1, 1, width - 1, 2, 10, (True, True, False, False)) & rect(6, 1, width - 6,
-                                                                                2),
+        c.paint(rect(5, 1, width - 5, 2),
                 solid(WHITE), 0.7)
         c.paint(rect(0, h - 1, width, h), solid(H("1E4A9E")))
         # A broad reflection over the left end, fading out before the middle section.
-        c.paint(ellipse(48, 4, 120, 10) & rect(1, 2, 158, 15), solid(WHITE), 0.16)
+        c.paint(ellipse(40, 4, 130, 10) & rect(1, 2, 160, 15), solid(WHITE), 0.18,
+                lambda x, y: (150.0 - x) / 80.0)
         return c
 
     def button_look(self, state):
