@@ -299,3 +299,43 @@ TEST(SkinBitmapFiles, TitleSectionsShareOneHeight) {
         }
     }
 }
+
+namespace {
+
+bool SameColumn(const TBmpFile& a, int ax, const TBmpFile& b, int bx) {
+    if (a.Height != b.Height)
+        return false;
+    for (int y = 0; y < a.Height; ++y)
+        if (a.At(ax, y) != b.At(bx, y))
+            return false;
+    return true;
+}
+
+} // namespace
+
+// A push button is drawn in nine pieces: its middle column is stretched across the button's
+// width, so it must match the columns beside it or the stretched button shows seams.
+TEST(SkinBitmapFiles, ButtonsStretchWithoutSeams) {
+    for (TsuiUIStyle style : BuiltIn)
+        for (int position = 24; position <= 26; ++position) {
+            const std::string name = GetThemeString(style, position);
+            const TBmpFile f = Load(name);
+            const int middle = f.Width / 2;
+            EXPECT_TRUE(SameColumn(f, middle - 1, f, middle)) << name;
+            EXPECT_TRUE(SameColumn(f, middle + 1, f, middle)) << name;
+        }
+}
+
+// The middle title section is stretched between the two ends: it is the same in every column and
+// joins both ends without a step.
+TEST(SkinBitmapFiles, TitleSectionsJoinWithoutSeams) {
+    for (TsuiUIStyle style : BuiltIn) {
+        const TBmpFile left = Load(GetThemeString(style, 45));
+        const TBmpFile client = Load(GetThemeString(style, 46));
+        const TBmpFile right = Load(GetThemeString(style, 47));
+        for (int x = 1; x < client.Width; ++x)
+            EXPECT_TRUE(SameColumn(client, x, client, 0)) << int(style) << " column " << x;
+        EXPECT_TRUE(SameColumn(left, left.Width - 1, client, 0)) << int(style);
+        EXPECT_TRUE(SameColumn(right, 0, client, 0)) << int(style);
+    }
+}

@@ -182,3 +182,20 @@ TEST(SkinThemeElements, NamesArePrefixAndSharedSuffix) {
     }
     EXPECT_EQ(strings, 57);
 }
+
+// The kind of every position that is not a picture name.
+TEST(SkinThemeElements, KindsOfTheValuePositions) {
+    const std::set<int> ints = {1, 4, 5, 6, 7, 20, 21, 22, 67, 68, 69, 73};
+    const std::set<int> bools = {66};
+    const std::set<int> strings = {70, 71, 72, 75, 76, 77, 78, 85, 86, 87, 88, 89, 90, 91};
+    for (int position = 1; position <= ThemeElementCount; ++position) {
+        TsuiType expected = Color;
+        if (ints.count(position) != 0)
+            expected = Int;
+        else if (bools.count(position) != 0)
+            expected = Bool;
+        else if (strings.count(position) != 0 || (position >= 23 && position <= 65))
+            expected = Str;
+        EXPECT_EQ(ThemeElementKinds[std::size_t(position - 1)], expected) << position;
+    }
+}
