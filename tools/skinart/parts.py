@@ -38,7 +38,7 @@ def push_button(w, h, look):
 
 # ---- glyphs ----
 
-def glyph(kind, s, colour, width, scale=1.0, dy=0.0):
+def glyph(kind, s, width, scale=1.0, dy=0.0):
     """The shape of a title-button glyph in an s x s button, centred."""
     cx = cy = s / 2.0
     cy += dy
@@ -127,9 +127,9 @@ def title_button(s, kind, look):
         r = s / 2.0 - look.get("inset", 1)
         c.paint(circle(s / 2.0, s / 2.0, r), vgrad(0, s, look["fill"]), look.get("alpha", 1.0))
     if look.get("glyph_shadow"):
-        c.paint(glyph(kind, s, None, look["glyph_width"], look.get("glyph_scale", 1.0), 0.8),
+        c.paint(glyph(kind, s, look["glyph_width"], look.get("glyph_scale", 1.0), 0.8),
                 solid(look["glyph_shadow"]), look.get("glyph_shadow_alpha", 0.5))
-    c.paint(glyph(kind, s, None, look["glyph_width"], look.get("glyph_scale", 1.0)),
+    c.paint(glyph(kind, s, look["glyph_width"], look.get("glyph_scale", 1.0)),
             solid(look["glyph"]))
     return c
 

@@ -113,9 +113,7 @@ def title_bar(theme, pics, width, kinds, hot=None, pressed=False):
     bar.stretch(client, (0, 0, client.w, client.h), (lx + 1, 0, rx - 1, h))
     top = theme.title_button_top
     key = theme.title_key
-    offsets = {"MacOS": (3, -2), "WinXP": (2, -2), "DeepBlue": (0, 0), "Protein": (0, 0),
-               "BlueGlass": (4, -3)}[theme.name]
-    x = width + 1 + offsets[1]
+    x = width + 1 + theme.right_shift
     for kind in kinds:
         if kind == "CTLBOX":
             continue
@@ -126,8 +124,8 @@ def title_bar(theme, pics, width, kinds, hot=None, pressed=False):
             state = "MOUSEDOWN" if pressed else "MOUSEON"
         bar.blit(pics[theme.prefix + "TITLEBTN_%s_%s" % (kind, state)], x, top, key=key)
     if "CTLBOX" in kinds:
-        bar.blit(pics[theme.prefix + "TITLEBTN_CTLBOX_NORMAL"], offsets[0], top, key=key)
-        caption_x = offsets[0] + pics[theme.prefix + "TITLEBTN_CTLBOX_NORMAL"].w + 5
+        bar.blit(pics[theme.prefix + "TITLEBTN_CTLBOX_NORMAL"], theme.left_button_x, top, key=key)
+        caption_x = theme.left_button_x + pics[theme.prefix + "TITLEBTN_CTLBOX_NORMAL"].w + 5
     else:
         caption_x = 6
     caption_colour = (0, 0, 0) if theme.name == "MacOS" else (255, 255, 255)

@@ -49,8 +49,10 @@ class Theme:
     title_widths = (48, 49, 48)  # left, client, right
     title_button = 19
     title_button_top = 2
-    left_button_x = 0
+    left_button_x = 0  # x of the control box
+    right_shift = 0  # shift of the right-hand button group
     title_key = None  # key colour of the title buttons, when they are drawn transparently
+    frame = ((0, 0, 0), 1, 0)  # border colour, border width, window corner size
     check_size = (15, 17)
     radio_size = (16, 17)
     xp_names = False
@@ -187,6 +189,7 @@ class MacOS(Theme):
     title_button = 17
     title_button_top = 4
     left_button_x = 3
+    right_shift = -2
     check_size = (15, 17)
     radio_size = (16, 17)
     LINE = (0x7F, 0x7F, 0x7F)
@@ -295,6 +298,7 @@ class WinXP(Theme):
     title_button = 21
     title_button_top = 5
     left_button_x = 2
+    right_shift = -2
     check_size = (13, 13)
     radio_size = (13, 13)
     xp_names = True
@@ -454,7 +458,7 @@ class Protein(Theme):
         c.paint(rect(0, 0, width, h), vgrad(0, h, [(0, H("575BE2")), (0.12, H("4A4EDA")),
                                                    (0.55, self.ACCENT), (1, H("2427A8"))]))
         c.paint(rect(0, 0, width, 1), solid(H("8487EC")))
-        for k, (x0, alpha) in enumerate(((150, 0.16), (205, 0.10))):
+        for x0, alpha in ((150, 0.16), (205, 0.10)):
             ribbon = polygon([(x0, h), (x0 + 120, 0), (x0 + 190, 0), (x0 + 70, h)])
             c.paint(ribbon & rect(0, 1, 430, h - 2), hgrad(x0, x0 + 190, [
                 (0, WHITE), (1, WHITE)]), alpha)
@@ -530,6 +534,7 @@ class BlueGlass(Theme):
     title_button = 19
     title_button_top = 6
     left_button_x = 4
+    right_shift = -3
     title_key = MAGENTA
 
     def bar(self, width):
