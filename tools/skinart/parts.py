@@ -81,15 +81,15 @@ def glyph(kind, s, width, scale=1.0, dy=0.0):
 
 def arrow(cx, cy, size, direction):
     """A solid triangle pointing up, down, left or right."""
-    h = size * 0.55
+    h = size  # a right-angled tip
     if direction == "up":
-        pts = [(cx - size, cy + h / 2), (cx + size, cy + h / 2), (cx, cy - h)]
+        pts = [(cx - size, cy + h / 2), (cx + size, cy + h / 2), (cx, cy - h / 2)]
     elif direction == "down":
-        pts = [(cx - size, cy - h / 2), (cx + size, cy - h / 2), (cx, cy + h)]
+        pts = [(cx - size, cy - h / 2), (cx + size, cy - h / 2), (cx, cy + h / 2)]
     elif direction == "left":
-        pts = [(cx + h / 2, cy - size), (cx + h / 2, cy + size), (cx - h, cy)]
+        pts = [(cx + h / 2, cy - size), (cx + h / 2, cy + size), (cx - h / 2, cy)]
     else:
-        pts = [(cx - h / 2, cy - size), (cx - h / 2, cy + size), (cx + h, cy)]
+        pts = [(cx - h / 2, cy - size), (cx - h / 2, cy + size), (cx + h / 2, cy)]
     return polygon(pts)
 
 
@@ -198,7 +198,7 @@ def scroll_button(w, h, look, direction, state):
     c.paint(rrect(1, 1, w - 1, h - 1, 2), hgrad(1, w - 1, fills[state]))
     if state != "MOUSEDOWN":
         c.paint(rect(1.5, 1, w - 1.5, 2), solid(WHITE), 0.6)
-    c.paint(arrow(w / 2.0, h / 2.0, w * 0.22, direction), solid(look["arrow"]))
+    c.paint(arrow(w / 2.0, h / 2.0, w * 0.25, direction), solid(look["arrow"]))
     return c
 
 

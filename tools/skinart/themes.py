@@ -278,7 +278,7 @@ class MacOS(Theme):
         combo = parts.push_button(16, 17, {"radius": 3, "border": H("707070"),
                                            "fill": [(0, H("FDFDFD")), (0.5, H("E9E9E9")),
                                                     (0.5, H("DDDDDD")), (1, H("CDCDCD"))]})
-        combo.paint(parts.arrow(8, 8.5, 3.6, "down"), solid(H("3A3A3A")))
+        combo.paint(parts.arrow(8, 8.5, 4, "down"), solid(H("3A3A3A")))
         out.append(("MACOS_COMBOBOX_BUTTON", flat(combo, self.form), 24))
         return out
 
