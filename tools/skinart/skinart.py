@@ -265,19 +265,23 @@ def contact_sheet(pics_by_theme, shared):
             draw_text(img, 24, y, "TITLE BUTTONS: NORMAL / MOUSEON / MOUSEDOWN", soft)
             kinds = themes.TITLE_KINDS + (("RST",) if theme.has_restore else ())
             x = 24
-            scale = 3 if len(kinds) * (3 * (theme.title_button * 3 + 4) + 18) < width else 2
+            scale = 3 if len(kinds) * (3 * ((theme.title_button + 4) * 3 + 4) + 18) < width else 2
             for kind in kinds:
                 draw_text(img, x, y + 14, kind, ink)
                 for i, state in enumerate(themes.STATES):
                     pic = pics[p + "TITLEBTN_%s_%s" % (kind, state)]
                     column = theme.bar_column(theme.left_button_x + pic.w // 2
                                               if kind == "CTLBOX" else None)
-                    back = Image(pic.w, pic.h, [column[theme.title_button_top + yy]
-                                                for yy in range(pic.h) for _ in range(pic.w)])
-                    back.blit(pic, 0, 0, key=theme.title_key)
-                    img.blit(back.scaled(scale), x + i * (pic.w * scale + 4), y + 26)
-                x += 3 * (pics[p + "TITLEBTN_%s_NORMAL" % kind].w * scale + 4) + 18
-        sheet.add(26 + theme.title_button * 3 + 14, title_buttons)
+                    # Shown on a margin of the title bar they stand on.
+                    m = 2
+                    top = theme.title_button_top - m
+                    back = Image(pic.w + 2 * m, pic.h + 2 * m,
+                                 [column[max(0, min(len(column) - 1, top + yy))]
+                                  for yy in range(pic.h + 2 * m) for _ in range(pic.w + 2 * m)])
+                    back.blit(pic, m, m, key=theme.title_key)
+                    img.blit(back.scaled(scale), x + i * ((pic.w + 2 * m) * scale + 4), y + 26)
+                x += 3 * ((pics[p + "TITLEBTN_%s_NORMAL" % kind].w + 4) * scale + 4) + 18
+        sheet.add(26 + (theme.title_button + 4) * 3 + 14, title_buttons)
 
         def controls(img, y, theme=theme, pics=pics, p=p):
             draw_text(img, 24, y, "CONTROLS AND OTHER PICTURES (x3)", soft)
