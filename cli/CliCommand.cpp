@@ -52,8 +52,8 @@ const char kHelp[] =
     "$、x、0x；未给出的选项视为空格未填写。\"--dj=30\" 与 \"--dj 30\" 相同。\n"
     "\n"
     "The report, or the message about the input, is written to standard output in UTF-8.\n"
-    "Exit status: 0 report, 1 message about the input, 2 usage error.\n"
-    "报告或输入提示以UTF-8写到标准输出。退出码：0 报告，1 输入提示，2 用法错误。\n";
+    "Exit status: 0 report, 1 message about the input, 2 usage error, 3 output not written.\n"
+    "报告或输入提示以UTF-8写到标准输出。退出码：0 报告，1 输入提示，2 用法错误，3 无法输出。\n";
 
 int UsageError(std::ostream& err, std::string_view problem) {
     err << "petcalc-cli: " << problem << "\n" << kUsage;

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-// Exit statuses of petcalc-cli.
-enum TCliStatus { csReport = 0, csInputMessage = 1, csUsageError = 2 };
+// Exit statuses of petcalc-cli; csOutputError when standard output could not be written.
+enum TCliStatus { csReport = 0, csInputMessage = 1, csUsageError = 2, csOutputError = 3 };
 
 // Runs petcalc-cli on its arguments (UTF-8, without the program name):
 //   checkup --dj T --czl T --qjn T --hjn T --qn T --mbdj T [--kind attendant|mount]

@@ -9,5 +9,9 @@ int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     const int status = RunPetCalcCli(args, std::cout, std::cerr);
     std::cout.flush();
-    return std::cout ? status : csUsageError;
+    if (!std::cout) {
+        std::cerr << "petcalc-cli: the output could not be written\n";
+        return csOutputError;
+    }
+    return status;
 }
