@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <spawn.h>
 #include <string>
@@ -21,8 +22,10 @@ struct TRun {
     std::string Err;
 };
 
-// Runs the program with the arguments as given, under the C locale.
-TRun RunCli(const std::vector<std::string>& args) {
+// Runs a program (looked up on PATH) with the arguments as given. The locale variables of the
+// test's environment are replaced by localeEnv.
+TRun Spawn(const std::string& program, const std::vector<std::string>& args,
+           const std::vector<std::string>& localeEnv) {
     TRun run;
     int outPipe[2], errPipe[2];
     if (pipe(outPipe) != 0 || pipe(errPipe) != 0) {
@@ -36,7 +39,7 @@ TRun RunCli(const std::vector<std::string>& args) {
     posix_spawn_file_actions_addclose(&actions, outPipe[0]);
     posix_spawn_file_actions_addclose(&actions, errPipe[0]);
 
-    std::vector<std::string> argStorage = {PETCALC_CLI_PATH};
+    std::vector<std::string> argStorage = {program};
     argStorage.insert(argStorage.end(), args.begin(), args.end());
     std::vector<char*> argv;
     for (std::string& arg : argStorage)
@@ -49,7 +52,7 @@ TRun RunCli(const std::vector<std::string>& args) {
         if (entry.rfind("LC_", 0) != 0 && entry.rfind("LANG", 0) != 0)
             envStorage.push_back(entry);
     }
-    envStorage.push_back("LC_ALL=C");
+    envStorage.insert(envStorage.end(), localeEnv.begin(), localeEnv.end());
     std::vector<char*> envp;
     for (std::string& entry : envStorage)
         envp.push_back(entry.data());
@@ -57,7 +60,7 @@ TRun RunCli(const std::vector<std::string>& args) {
 
     pid_t pid = 0;
     const int spawned =
-        posix_spawn(&pid, PETCALC_CLI_PATH, &actions, nullptr, argv.data(), envp.data());
+        posix_spawnp(&pid, program.c_str(), &actions, nullptr, argv.data(), envp.data());
     posix_spawn_file_actions_destroy(&actions);
     close(outPipe[1]);
     close(errPipe[1]);
@@ -91,6 +94,12 @@ TRun RunCli(const std::vector<std::string>& args) {
     waitpid(pid, &status, 0);
     run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     return run;
+}
+
+// Runs petcalc-cli under the C locale unless other locale variables are given.
+TRun RunCli(const std::vector<std::string>& args,
+            const std::vector<std::string>& localeEnv = {"LC_ALL=C"}) {
+    return Spawn(PETCALC_CLI_PATH, args, localeEnv);
 }
 
 std::vector<std::string> Checkup(const std::string& dj, const std::string& czl,
@@ -282,6 +291,27 @@ TEST(cli_Program, HelpInEnglishAndChinese) {
     // A value that reads "--help" is a value.
     const TRun value = RunCli({"merge", "--ll", "--help", "--tp", "6", "--ys", "6", "--jg", "6"});
     EXPECT_EQ(value.Status, 1);
+}
+
+// The growth index takes the decimal separator of LC_NUMERIC. A German locale, whose separator
+// is a comma, is compiled into a temporary directory for the test.
+TEST(cli_Program, GrowthIndexUsesTheLocaleDecimalSeparator) {
+    char dirTemplate[] = "/tmp/petcalc-locale-XXXXXX";
+    ASSERT_NE(mkdtemp(dirTemplate), nullptr);
+    const std::string dir = dirTemplate;
+    const TRun made =
+        Spawn("localedef", {"-i", "de_DE", "-f", "UTF-8", dir + "/de_DE.UTF-8"}, {"LC_ALL=C"});
+    ASSERT_EQ(made.Status, 0) << "localedef (package locales) failed: " << made.Err;
+
+    const std::vector<std::string> args = Checkup("30", "25", "100", "1000", "50", "40");
+    const TRun german = RunCli(args, {"LOCPATH=" + dir, "LC_NUMERIC=de_DE.UTF-8"});
+    EXPECT_EQ(german.Status, 0);
+    EXPECT_EQ(german.Out,
+              CheckupOutput("40", "25", "240/1140", "160", "4", "0", "5", "1", "0,127"));
+    // Only the numeric category counts.
+    const TRun otherCategory = RunCli(args, {"LOCPATH=" + dir, "LC_MESSAGES=de_DE.UTF-8"});
+    EXPECT_NE(otherCategory.Out.find("宠物成长指数:0.127\n"), std::string::npos);
+    std::filesystem::remove_all(dir);
 }
 
 } // namespace
