@@ -3,7 +3,7 @@
 #include "calc/CheckupReport.h"
 #include "calc/MergeSkillReport.h"
 #include "calc/PetInputReader.h"
-#include "cli/ConsoleText.h"
+#include "platform/core/Gbk.h"
 
 #include <algorithm>
 #include <array>
@@ -62,7 +62,7 @@ int UsageError(std::ostream& err, std::string_view problem) {
 
 // Writes a GBK text as UTF-8 lines: a CR LF inside it is a line break, and it ends one line.
 void WriteText(std::ostream& out, std::string_view gbk) {
-    const std::string utf8 = Utf8FromGbk(gbk);
+    const std::string utf8 = GbkToUtf8(gbk);
     std::string text;
     text.reserve(utf8.size() + 1);
     for (std::size_t i = 0; i < utf8.size(); ++i) {
@@ -117,7 +117,7 @@ std::optional<std::string> ReadOptions(const std::vector<std::string>& args,
 // The GBK text of a field; empty when the option was not given.
 std::string Field(const TOptionValues& values, std::string_view name) {
     const auto found = values.find(name);
-    return found == values.end() ? std::string() : GbkFromUtf8(found->second);
+    return found == values.end() ? std::string() : Utf8ToGbk(found->second);
 }
 
 int RunCheckup(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {

@@ -98,31 +98,38 @@ void AppendUtf8(std::string& out, char32_t c) {
     }
 }
 
-// Decodes one UTF-8 sequence at pos; advances pos. Malformed input gives U+FFFD.
+// Decodes one UTF-8 sequence at pos and advances pos. A malformed sequence gives one U+FFFD for
+// its longest well-formed beginning (at least one byte), so a cut-off character becomes a single
+// replacement and every stray byte one of its own.
 char32_t NextUtf8(std::string_view s, std::size_t& pos) {
-    auto b = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
-    unsigned char c = b(pos);
-    std::size_t len = c < 0x80           ? 1
-                      : (c >> 5) == 0x6  ? 2
-                      : (c >> 4) == 0xE  ? 3
-                      : (c >> 3) == 0x1E ? 4
-                                         : 0;
-    if (len == 0 || pos + len > s.size()) {
-        ++pos;
+    auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(pos++);
+    if (lead < 0x80)
+        return lead;
+    std::size_t len = 0;
+    char32_t code = 0;
+    unsigned char lo = 0x80, hi = 0xBF; // allowed range of the second byte
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        len = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        len = 3;
+        code = lead & 0x0F;
+        lo = lead == 0xE0 ? 0xA0 : 0x80;
+        hi = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        len = 4;
+        code = lead & 0x07;
+        lo = lead == 0xF0 ? 0x90 : 0x80;
+        hi = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
         return kReplacement;
     }
-    char32_t code = len == 1 ? c : len == 2 ? (c & 0x1F) : len == 3 ? (c & 0x0F) : (c & 0x07);
-    for (std::size_t i = 1; i < len; ++i) {
-        if ((b(pos + i) & 0xC0) != 0x80) {
-            ++pos;
+    for (std::size_t i = 1; i < len; ++i, lo = 0x80, hi = 0xBF) {
+        if (pos >= s.size() || byte(pos) < lo || byte(pos) > hi)
             return kReplacement;
-        }
-        code = (code << 6) | (b(pos + i) & 0x3F);
+        code = (code << 6) | (byte(pos++) & 0x3F);
     }
-    static constexpr char32_t kMin[5] = {0, 0, 0x80, 0x800, 0x10000};
-    pos += len;
-    if (code < kMin[len] || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-        return kReplacement;
     return code;
 }
 

@@ -1,10 +1,10 @@
-#include "cli/ConsoleText.h"
+#include "platform/core/Gbk.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(cli_ConsoleText, GbkToUtf8) {
+TEST(GbkConversion, GbkToUtf8) {
     const struct {
         std::string Gbk;
         std::string Utf8;
@@ -31,10 +31,10 @@ TEST(cli_ConsoleText, GbkToUtf8) {
         {"\xAA\xA1", "\xEE\x80\x80"}, // user-defined area: private use
     };
     for (const auto& c : cases)
-        EXPECT_EQ(Utf8FromGbk(c.Gbk), c.Utf8) << c.Utf8;
+        EXPECT_EQ(GbkToUtf8(c.Gbk), c.Utf8) << c.Utf8;
 }
 
-TEST(cli_ConsoleText, Utf8ToGbk) {
+TEST(GbkConversion, Utf8ToGbk) {
     const struct {
         std::string Utf8;
         std::string Gbk;
@@ -55,7 +55,7 @@ TEST(cli_ConsoleText, Utf8ToGbk) {
         {"\xED\xA0\x80", "???"}, // surrogate
     };
     for (const auto& c : cases)
-        EXPECT_EQ(GbkFromUtf8(c.Utf8), c.Gbk) << c.Utf8;
+        EXPECT_EQ(Utf8ToGbk(c.Utf8), c.Gbk) << c.Utf8;
 }
 
 } // namespace
