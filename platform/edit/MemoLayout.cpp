@@ -1,0 +1,103 @@
+#include "platform/edit/MemoLayout.h"
+
+#include "platform/core/Gbk.h"
+
+#include <algorithm>
+#include <string>
+
+namespace {
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+void TMemoLayout::Layout(std::string_view text) {
+    FLines.clear();
+    FMaxWidth = 0;
+    std::size_t start = 0;
+    for (;;) {
+        std::size_t brk = text.find("\r\n", start);
+        if (brk == std::string_view::npos) {
+            LayoutLogicalLine(text, start, text.size());
+            break;
+        }
+        LayoutLogicalLine(text, start, brk);
+        FLines.back().Next = brk + 2;
+        start = brk + 2;
+    }
+}
+
+void TMemoLayout::AddLine(std::string_view text, std::size_t start, std::size_t end,
+                          std::size_t next) {
+    TMemoLine line;
+    line.Start = start;
+    line.End = end;
+    line.Next = next;
+    line.Width = FWidths.RunWidth(text.substr(start, end - start));
+    FMaxWidth = std::max(FMaxWidth, line.Width);
+    FLines.push_back(line);
+}
+
+void TMemoLayout::LayoutLogicalLine(std::string_view text, std::size_t start, std::size_t end) {
+    std::size_t lineStart = start;
+    if (FWrapWidth > 0) {
+        int x = 0;
+        std::size_t lastBreak = std::string_view::npos; // where a new line may start
+        std::size_t pos = lineStart;
+        while (pos < end) {
+            std::size_t next = GbkNextCharPos(text, pos);
+            bool wide = next - pos == 2;
+            bool blank = IsBlank(text[pos]);
+            int w = FWidths.CharWidth(text, pos);
+            if (!blank && pos > lineStart && x + w > FWrapWidth) {
+                std::size_t brk = wide ? pos : lastBreak;
+                if (brk == std::string_view::npos || brk <= lineStart || brk > pos)
+                    brk = pos;
+                AddLine(text, lineStart, brk, brk);
+                lineStart = pos = brk;
+                x = 0;
+                lastBreak = std::string_view::npos;
+                continue;
+            }
+            x += w;
+            // A line may start after a space or after a double-byte character.
+            if (blank || wide)
+                lastBreak = next;
+            pos = next;
+        }
+    }
+    AddLine(text, lineStart, end, end);
+}
+
+std::size_t TMemoLayout::LineOf(std::size_t offset, bool atLineEnd) const {
+    auto it = std::upper_bound(FLines.begin(), FLines.end(), offset,
+                               [](std::size_t off, const TMemoLine& l) { return off < l.Start; });
+    std::size_t index =
+        it == FLines.begin() ? 0 : static_cast<std::size_t>(it - FLines.begin()) - 1;
+    if (atLineEnd && index > 0 && FLines[index].Start == offset && FLines[index - 1].Wrapped() &&
+        FLines[index - 1].Next == offset)
+        --index;
+    return index;
+}
+
+int TMemoLayout::XOf(std::string_view text, std::size_t line, std::size_t offset) {
+    const TMemoLine& l = FLines[line];
+    std::size_t end = std::clamp(offset, l.Start, l.End);
+    return FWidths.RunWidth(text.substr(l.Start, end - l.Start));
+}
+
+std::size_t TMemoLayout::OffsetAt(std::string_view text, std::size_t line, int x, bool& atLineEnd) {
+    const TMemoLine& l = FLines[line];
+    atLineEnd = false;
+    int left = 0;
+    for (std::size_t pos = l.Start; pos < l.End; pos = GbkNextCharPos(text, pos)) {
+        int w = FWidths.CharWidth(text, pos);
+        if (x < left + w / 2)
+            return pos;
+        left += w;
+    }
+    atLineEnd = l.Wrapped() && line + 1 < FLines.size();
+    return l.End;
+}

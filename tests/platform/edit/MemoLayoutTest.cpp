@@ -1,0 +1,95 @@
+#include "platform/edit/MemoLayout.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+int SixPerByte(std::string_view s) {
+    return 6 * static_cast<int>(s.size());
+}
+
+const std::string kZhong = "\xD6\xD0"; // 中
+const std::string kWen = "\xCE\xC4";   // 文
+
+using Spans = std::vector<std::pair<std::size_t, std::size_t>>;
+
+Spans Lay(TMemoLayout& layout, const std::string& text) {
+    layout.Layout(text);
+    Spans spans;
+    for (std::size_t i = 0; i < layout.LineCount(); ++i)
+        spans.emplace_back(layout.Line(i).Start, layout.Line(i).End);
+    return spans;
+}
+
+} // namespace
+
+TEST(MemoLayout, WrapsAtTheWidth) {
+    TMemoLayout layout;
+    layout.SetMeasure(SixPerByte);
+    layout.SetWrapWidth(60); // ten ASCII or five Chinese characters
+    const std::string zw = kZhong + kWen;
+    struct Case {
+        const char* name;
+        std::string text;
+        Spans lines;
+    };
+    const Case cases[] = {
+        {"fits", "0123456789", {{0, 10}}},
+        {"after the last space that fits", "hello world foo", {{0, 6}, {6, 15}}},
+        {"an over-long word is cut", "abcdefghijklmnop", {{0, 10}, {10, 16}}},
+        {"between Chinese characters", zw + zw + zw, {{0, 10}, {10, 12}}},
+        {"before a Chinese character", "abcdefghi" + kZhong, {{0, 9}, {9, 11}}},
+        {"a Chinese character that just fits", "abcdefgh" + zw, {{0, 10}, {10, 12}}},
+        {"after a Chinese character", zw + zw + "abcd", {{0, 8}, {8, 12}}},
+        {"spaces hang over the edge", "abcdefghij   k", {{0, 13}, {13, 14}}},
+        {"line breaks", "ab\r\ncd\r\n", {{0, 2}, {4, 6}, {8, 8}}},
+        {"empty", "", {{0, 0}}},
+        {"a lone LF is no break and has no width", "abcd\nefghij", {{0, 11}}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Lay(layout, c.text), c.lines) << c.name;
+
+    Lay(layout, "hello world foo\r\nx");
+    EXPECT_TRUE(layout.Line(0).Wrapped());
+    EXPECT_EQ(layout.Line(0).Next, 6u);
+    EXPECT_FALSE(layout.Line(1).Wrapped());
+    EXPECT_EQ(layout.Line(1).Next, 17u);
+    EXPECT_EQ(layout.Line(0).Width, 36);
+    EXPECT_EQ(layout.MaxWidth(), 54);
+}
+
+TEST(MemoLayout, WithoutWrapLinesEndOnlyAtBreaks) {
+    TMemoLayout layout;
+    layout.SetMeasure(SixPerByte);
+    EXPECT_EQ(Lay(layout, "a very long line of text\r\nb"), (Spans{{0, 24}, {26, 27}}));
+    EXPECT_EQ(layout.MaxWidth(), 144);
+}
+
+TEST(MemoLayout, MapsOffsetsToLinesAndX) {
+    TMemoLayout layout;
+    layout.SetMeasure(SixPerByte);
+    layout.SetWrapWidth(60);
+    const std::string text = "hello world foo\r\n" + kZhong + "b";
+    layout.Layout(text); // lines [0,6) [6,15) [17,20)
+    EXPECT_EQ(layout.LineOf(0), 0u);
+    EXPECT_EQ(layout.LineOf(6), 1u);       // a wrap point starts the next line...
+    EXPECT_EQ(layout.LineOf(6, true), 0u); // ...unless the caret is at the line's end
+    EXPECT_EQ(layout.LineOf(15, true), 1u);
+    EXPECT_EQ(layout.LineOf(17), 2u);
+    EXPECT_EQ(layout.LineOf(20), 2u);
+    EXPECT_EQ(layout.XOf(text, 2, 19), 12);
+    EXPECT_EQ(layout.XOf(text, 1, 8), 12);
+
+    bool atEnd = true;
+    EXPECT_EQ(layout.OffsetAt(text, 2, 5, atEnd), 17u);
+    EXPECT_FALSE(atEnd);
+    EXPECT_EQ(layout.OffsetAt(text, 2, 6, atEnd), 19u); // half of the Chinese character
+    EXPECT_EQ(layout.OffsetAt(text, 0, 500, atEnd), 6u);
+    EXPECT_TRUE(atEnd); // the end of a wrapped line
+    EXPECT_EQ(layout.OffsetAt(text, 1, 500, atEnd), 15u);
+    EXPECT_FALSE(atEnd); // a line break follows: the offset is on this line anyway
+}
