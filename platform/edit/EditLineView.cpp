@@ -9,18 +9,7 @@ int TEditLineView::ViewWidth() const {
 }
 
 int TEditLineView::AlignOffset() const {
-    int free = ViewWidth() - (TextWidth() + 1);
-    if (free <= 0)
-        return 0;
-    switch (FAlign) {
-    case eaCenter:
-        return free / 2;
-    case eaRight:
-        return free;
-    case eaLeft:
-        break;
-    }
-    return 0;
+    return EditAlignOffset(FAlign, ViewWidth(), TextWidth());
 }
 
 void TEditLineView::Update(const TEditText& text) {

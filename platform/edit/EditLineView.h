@@ -1,15 +1,12 @@
 #pragma once
 
+#include "platform/edit/EditAlign.h"
 #include "platform/edit/EditCharWidths.h"
 #include "platform/edit/EditText.h"
 
 #include <cstddef>
 #include <string>
 #include <vector>
-
-// Horizontal alignment of an edit's text; the values are the alignment bits of the edit's
-// window style (left 0, centre 1, right 2).
-enum TEditAlign { eaLeft = 0, eaCenter = 1, eaRight = 2 };
 
 // Where a single-line edit shows its text: the horizontal scroll offset that keeps the caret
 // visible, the alignment, the margins and the mapping between client x and text offsets. The

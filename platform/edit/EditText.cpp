@@ -133,6 +133,15 @@ void TEditText::SetSelection(std::size_t anchor, std::size_t caret) {
     FUndo.BreakRun();
 }
 
+void TEditText::SetSelRange(long start, long end) {
+    if (start < 0) {
+        SetSelection(FCaret, FCaret);
+        return;
+    }
+    SetSelection(static_cast<std::size_t>(start),
+                 end < 0 ? FText.size() : static_cast<std::size_t>(end));
+}
+
 void TEditText::MoveCaret(TEditMove move, bool extend) {
     std::size_t caret = FCaret;
     switch (move) {

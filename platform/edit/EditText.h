@@ -82,6 +82,9 @@ public:
     // break) they fall into.
     void SetSelection(std::size_t anchor, std::size_t caret);
     void SetCaret(std::size_t caret) { SetSelection(caret, caret); }
+    // The select message's form: start -1 removes the selection (the caret stays), end -1
+    // means the end of the text; the caret goes to end.
+    void SetSelRange(long start, long end);
     void SelectAll() { SetSelection(0, FText.size()); }
     // Moves the caret; with extend the anchor stays, else the selection collapses (a plain
     // left or right move with a selection goes to the selection's start or end).

@@ -13,6 +13,26 @@ bool IsBlank(char c) {
 
 } // namespace
 
+int TMemoLayout::TabWidth() {
+    return FTabWidth > 0 ? FTabWidth : 8 * FWidths.CharWidth(" ", 0);
+}
+
+int TMemoLayout::Advance(std::string_view text, std::size_t pos, int x) {
+    if (text[pos] == '\t') {
+        int tab = TabWidth();
+        if (tab > 0)
+            return tab - x % tab;
+    }
+    return FWidths.CharWidth(text, pos);
+}
+
+int TMemoLayout::Span(std::string_view text, std::size_t lineStart, std::size_t end) {
+    int x = 0;
+    for (std::size_t pos = lineStart; pos < end; pos = GbkNextCharPos(text, pos))
+        x += Advance(text, pos, x);
+    return x;
+}
+
 void TMemoLayout::Layout(std::string_view text) {
     FLines.clear();
     FMaxWidth = 0;
@@ -35,7 +55,7 @@ void TMemoLayout::AddLine(std::string_view text, std::size_t start, std::size_t 
     line.Start = start;
     line.End = end;
     line.Next = next;
-    line.Width = FWidths.RunWidth(text.substr(start, end - start));
+    line.Width = Span(text, start, end);
     FMaxWidth = std::max(FMaxWidth, line.Width);
     FLines.push_back(line);
 }
@@ -50,7 +70,7 @@ void TMemoLayout::LayoutLogicalLine(std::string_view text, std::size_t start, st
             std::size_t next = GbkNextCharPos(text, pos);
             bool wide = next - pos == 2;
             bool blank = IsBlank(text[pos]);
-            int w = FWidths.CharWidth(text, pos);
+            int w = Advance(text, pos, x);
             if (!blank && pos > lineStart && x + w > FWrapWidth) {
                 std::size_t brk = wide ? pos : lastBreak;
                 if (brk == std::string_view::npos || brk <= lineStart || brk > pos)
@@ -84,8 +104,7 @@ std::size_t TMemoLayout::LineOf(std::size_t offset, bool atLineEnd) const {
 
 int TMemoLayout::XOf(std::string_view text, std::size_t line, std::size_t offset) {
     const TMemoLine& l = FLines[line];
-    std::size_t end = std::clamp(offset, l.Start, l.End);
-    return FWidths.RunWidth(text.substr(l.Start, end - l.Start));
+    return Span(text, l.Start, std::clamp(offset, l.Start, l.End));
 }
 
 std::size_t TMemoLayout::OffsetAt(std::string_view text, std::size_t line, int x, bool& atLineEnd) {
@@ -93,7 +112,7 @@ std::size_t TMemoLayout::OffsetAt(std::string_view text, std::size_t line, int x
     atLineEnd = false;
     int left = 0;
     for (std::size_t pos = l.Start; pos < l.End; pos = GbkNextCharPos(text, pos)) {
-        int w = FWidths.CharWidth(text, pos);
+        int w = Advance(text, pos, left);
         if (x < left + w / 2)
             return pos;
         left += w;

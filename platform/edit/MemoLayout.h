@@ -21,13 +21,16 @@ struct TMemoLine {
 // character of no width. With a wrap width, a line longer than the width wraps after the last
 // space that fits, or between double-byte characters (before or after one), and a word longer
 // than the width is cut between characters. Spaces at the end of a wrapped line hang over the
-// width instead of starting the next line.
+// width instead of starting the next line. A tab advances to the next tab stop.
 class TMemoLayout {
 public:
     void SetMeasure(TEditMeasure measure) { FWidths.SetMeasure(std::move(measure)); }
     // 0 or less: no wrapping.
     void SetWrapWidth(int width) { FWrapWidth = width; }
     int WrapWidth() const { return FWrapWidth; }
+    // Distance of the tab stops in pixels; 0 (the default): the width of eight spaces.
+    void SetTabWidth(int width) { FTabWidth = width; }
+    int TabWidth();
 
     void Layout(std::string_view text);
 
@@ -48,9 +51,14 @@ public:
 private:
     void LayoutLogicalLine(std::string_view text, std::size_t start, std::size_t end);
     void AddLine(std::string_view text, std::size_t start, std::size_t end, std::size_t next);
+    // Width of the character at pos drawn at x pixels from its line's start.
+    int Advance(std::string_view text, std::size_t pos, int x);
+    // Width of [start, end) of a line that starts at lineStart.
+    int Span(std::string_view text, std::size_t lineStart, std::size_t end);
 
     TEditCharWidths FWidths;
     int FWrapWidth = 0;
+    int FTabWidth = 0;
     std::vector<TMemoLine> FLines;
     int FMaxWidth = 0;
 };

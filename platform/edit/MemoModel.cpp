@@ -47,6 +47,15 @@ void TMemoModel::SetWordWrap(bool value) {
     FLayoutValid = false;
 }
 
+void TMemoModel::SetAlign(TEditAlign align) {
+    FAlign = align;
+}
+
+void TMemoModel::SetTabWidth(int width) {
+    FLayout.SetTabWidth(width);
+    FLayoutValid = false;
+}
+
 int TMemoModel::ViewWidth() const {
     return std::max(1, FClientWidth - FLeftMargin - FRightMargin);
 }
@@ -97,9 +106,17 @@ std::size_t TMemoModel::CaretLine() {
     return FLayout.LineOf(FText.Caret(), CaretAtLineEnd());
 }
 
-int TMemoModel::XOfOffset(std::size_t line, std::size_t offset) {
+int TMemoModel::AlignOffset(std::size_t line) {
+    return EditAlignOffset(FAlign, ViewWidth(), FLayout.Line(line).Width);
+}
+
+int TMemoModel::LineX(std::size_t line) {
     EnsureLayout();
-    return TextX() + FLayout.XOf(FText.Text(), line, offset);
+    return FLeftMargin + AlignOffset(line) - FScrollX;
+}
+
+int TMemoModel::XOfOffset(std::size_t line, std::size_t offset) {
+    return LineX(line) + FLayout.XOf(FText.Text(), line, offset);
 }
 
 TPoint TMemoModel::CaretPos() {
@@ -113,7 +130,8 @@ std::size_t TMemoModel::HitTest(TPoint p, bool& atLineEnd) {
     int row = p.Y >= 0 ? p.Y / FLineHeight : -((-p.Y + FLineHeight - 1) / FLineHeight);
     long line = static_cast<long>(FFirstLine) + row;
     line = std::clamp(line, 0L, static_cast<long>(FLayout.LineCount()) - 1);
-    return FLayout.OffsetAt(FText.Text(), static_cast<std::size_t>(line), p.X - TextX(), atLineEnd);
+    auto index = static_cast<std::size_t>(line);
+    return FLayout.OffsetAt(FText.Text(), index, p.X - LineX(index), atLineEnd);
 }
 
 void TMemoModel::SetCaretKeepingAnchor(std::size_t offset, bool extend, bool atLineEnd) {
@@ -316,7 +334,7 @@ void TMemoModel::ScrollCaret() {
     else if (line >= FFirstLine + page)
         FFirstLine = line - page + 1;
     if (!FWordWrap) {
-        int x = FLayout.XOf(FText.Text(), line, FText.Caret());
+        int x = AlignOffset(line) + FLayout.XOf(FText.Text(), line, FText.Caret());
         int view = ViewWidth();
         if (x < FScrollX)
             FScrollX = x - view / 4;
@@ -389,6 +407,28 @@ void TMemoModel::InsertLine(std::size_t index, std::string_view line) {
     FText.ReplaceSel(NormalizeAddedText(inserted), false);
     FAtLineEnd = false;
     ScrollCaret();
+}
+
+void TMemoModel::ReplaceRange(std::size_t start, std::size_t end, std::string_view text) {
+    FText.SetSelection(start, end);
+    FText.ReplaceSel(text, false);
+    FAtLineEnd = false;
+    ScrollCaret();
+}
+
+void TMemoModel::DeleteLine(std::size_t index) {
+    if (index >= LinesCount())
+        return;
+    std::vector<std::size_t> starts = LogicalLineStarts();
+    std::size_t end = index + 1 < starts.size() ? starts[index + 1] : FText.Length();
+    ReplaceRange(starts[index], end, "");
+}
+
+void TMemoModel::SetLine(std::size_t index, std::string_view line) {
+    if (index >= LinesCount())
+        return;
+    std::size_t start = LineStartOffset(index);
+    ReplaceRange(start, start + Line(index).size(), NormalizeAddedText(line));
 }
 
 TEditResult TMemoModel::ReplaceSel(std::string_view gbk, bool canUndo) {

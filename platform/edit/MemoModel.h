@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Geometry.h"
+#include "platform/edit/EditAlign.h"
 #include "platform/edit/EditCharWidths.h"
 #include "platform/edit/EditScrollInfo.h"
 #include "platform/edit/EditText.h"
@@ -37,7 +38,7 @@ enum TMemoMove {
 // edit the window calls ScrollCaret, as the edit shows the caret after every keystroke.
 //
 // Client coordinates: the text area starts at the left margin; visual line i is drawn at
-// y = (i - FirstVisibleLine()) * LineHeight() and x = TextX().
+// y = (i - FirstVisibleLine()) * LineHeight() and x = LineX(i).
 class TMemoModel {
 public:
     TMemoModel();
@@ -53,6 +54,11 @@ public:
     // Word wrap at the client width (on by default); off, long lines scroll horizontally.
     void SetWordWrap(bool value);
     bool WordWrap() const { return FWordWrap; }
+    // Each visual line is aligned within the client width on its own.
+    void SetAlign(TEditAlign align);
+    TEditAlign Align() const { return FAlign; }
+    // Distance of the tab stops in pixels (0: eight spaces).
+    void SetTabWidth(int width);
     int LineHeight() const { return FLineHeight; }
     int LeftMargin() const { return FLeftMargin; }
     int RightMargin() const { return FRightMargin; }
@@ -64,8 +70,9 @@ public:
     std::size_t CaretLine();
     // The caret's top-left corner in client coordinates.
     TPoint CaretPos();
-    // Client x where the text of every line starts (margin less horizontal scrolling).
-    int TextX() const { return FLeftMargin - FScrollX; }
+    // Client x where the text of a visual line starts (margin and alignment less horizontal
+    // scrolling).
+    int LineX(std::size_t line);
     // Client x of an offset on a visual line.
     int XOfOffset(std::size_t line, std::size_t offset);
     // The character boundary nearest to a client point, and whether it is the end of a wrapped
@@ -113,6 +120,11 @@ public:
     // scrolls it into view. Cannot be undone.
     void InsertLine(std::size_t index, std::string_view line);
     void AddLine(std::string_view line) { InsertLine(LinesCount(), line); }
+    // Removes a line and its line break (the last line leaves the break before it, as the
+    // classic memo does: the empty last line then no longer counts).
+    void DeleteLine(std::size_t index);
+    // Replaces the text of a line, keeping its line break.
+    void SetLine(std::size_t index, std::string_view line);
     // The replace-selection of the program: the text's ReplaceSel, then the caret is shown.
     TEditResult ReplaceSel(std::string_view gbk, bool canUndo = true);
     // Replaces the whole text; the view returns to the top.
@@ -124,6 +136,8 @@ public:
 
 private:
     void EnsureLayout();
+    int AlignOffset(std::size_t line);
+    void ReplaceRange(std::size_t start, std::size_t end, std::string_view text);
     void Relayout();
     void ClampScroll();
     int ViewWidth() const;
@@ -144,6 +158,7 @@ private:
     int FRightMargin = 0;
     int FLineHeight = 13;
     bool FWordWrap = true;
+    TEditAlign FAlign = eaLeft;
     std::size_t FFirstLine = 0;
     int FScrollX = 0;
     int FWheelRest = 0;

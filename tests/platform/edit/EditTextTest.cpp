@@ -64,6 +64,17 @@ TEST(EditText, SelectionSnapsToCharacterStartsAndStaysOffLineBreakHalves) {
     EXPECT_EQ(t.SelStart(), 3u);
     EXPECT_EQ(t.SelLength(), 5u);
 
+    // The select message's form.
+    t.SetSelRange(2, -1);
+    EXPECT_EQ(t.Anchor(), 2u);
+    EXPECT_EQ(t.Caret(), 8u);
+    t.SetSelRange(-1, 0);
+    EXPECT_EQ(t.Anchor(), 8u);
+    EXPECT_EQ(t.Caret(), 8u);
+    t.SetSelRange(6, 1);
+    EXPECT_EQ(t.Anchor(), 6u);
+    EXPECT_EQ(t.Caret(), 0u);
+
     TEditText memo = Make("a\r\n" + kZhong, 2, 2, true);
     EXPECT_EQ(memo.Caret(), 1u); // never between CR and LF
     memo.MoveCaret(emCharRight, false);

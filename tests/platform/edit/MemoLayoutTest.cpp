@@ -93,3 +93,23 @@ TEST(MemoLayout, MapsOffsetsToLinesAndX) {
     EXPECT_EQ(layout.OffsetAt(text, 1, 500, atEnd), 15u);
     EXPECT_FALSE(atEnd); // a line break follows: the offset is on this line anyway
 }
+
+TEST(MemoLayout, TabsAdvanceToTheNextStop) {
+    TMemoLayout layout;
+    layout.SetMeasure(SixPerByte); // tab stops every 8 spaces: 48 pixels
+    const std::string text = "a\tb\r\nabcdefgh\tc";
+    layout.Layout(text);
+    EXPECT_EQ(layout.Line(0).Width, 54);
+    EXPECT_EQ(layout.XOf(text, 0, 2), 48);
+    EXPECT_EQ(layout.Line(1).Width, 102); // a tab at a stop goes a whole stop further
+    bool atEnd = false;
+    EXPECT_EQ(layout.OffsetAt(text, 0, 20, atEnd), 1u);
+    EXPECT_EQ(layout.OffsetAt(text, 0, 30, atEnd), 2u);
+
+    layout.SetWrapWidth(60);
+    EXPECT_EQ(Lay(layout, "abcdefg\tx"), (Spans{{0, 9}}));
+    EXPECT_EQ(Lay(layout, "abcdefghi\tx"), (Spans{{0, 10}, {10, 11}})); // the tab hangs
+    layout.SetTabWidth(10);
+    EXPECT_EQ(Lay(layout, "a\tb"), (Spans{{0, 3}}));
+    EXPECT_EQ(layout.Line(0).Width, 16);
+}

@@ -236,3 +236,37 @@ TEST_F(MemoFixture, TypingAtTheBottomScrollsTheCaretIntoView) {
     Memo.ReplaceSel("y");
     EXPECT_EQ(Memo.FirstVisibleLine(), 2u);
 }
+
+TEST_F(MemoFixture, EachLineIsAlignedOnItsOwn) {
+    Memo.SetText("ab\r\nabcd"); // 12 and 24 pixels in a 200 pixel view
+    struct Case {
+        TEditAlign align;
+        int x0, x1;
+    };
+    const Case cases[] = {{eaLeft, 0, 0}, {eaCenter, 93, 87}, {eaRight, 187, 175}};
+    for (const auto& c : cases) {
+        Memo.SetAlign(c.align);
+        EXPECT_EQ(Memo.LineX(0), c.x0) << c.align;
+        EXPECT_EQ(Memo.LineX(1), c.x1) << c.align;
+    }
+    Memo.ClickAt({194, 3}, false);
+    EXPECT_EQ(Memo.Text().Caret(), 1u);
+    Memo.MoveCaret(mmLineEnd, false);
+    EXPECT_EQ(Memo.CaretPos(), (TPoint{199, 0}));
+}
+
+TEST_F(MemoFixture, DeleteAndReplaceLines) {
+    Memo.SetText("a\r\nb\r\nc");
+    Memo.DeleteLine(1);
+    EXPECT_EQ(Memo.Text().Text(), "a\r\nc");
+    Memo.DeleteLine(1); // the last line: the break before it stays
+    EXPECT_EQ(Memo.Text().Text(), "a\r\n");
+    EXPECT_EQ(Memo.LinesCount(), 1u);
+    Memo.DeleteLine(1); // no such line
+    EXPECT_EQ(Memo.Text().Text(), "a\r\n");
+    Memo.SetLine(0, kZhong);
+    EXPECT_EQ(Memo.Text().Text(), kZhong + "\r\n");
+    Memo.DeleteLine(0);
+    EXPECT_EQ(Memo.Text().Text(), "");
+    EXPECT_EQ(Memo.LinesCount(), 0u);
+}
