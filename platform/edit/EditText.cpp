@@ -176,10 +176,11 @@ void TEditText::MoveCaret(TEditMove move, bool extend) {
 bool TEditText::SetText(std::string_view text) {
     if (text == FText)
         return false;
+    std::size_t removed = FText.size();
     FText = text;
     FAnchor = FCaret = 0;
     FUndo.Reset();
-    Changed();
+    Changed({0, removed, FText.size()});
     return true;
 }
 
@@ -217,7 +218,7 @@ TEditResult TEditText::Replace(std::size_t pos, std::size_t count, std::string_v
     else
         FUndo.Reset();
     FAnchor = FCaret = Snap(pos + inserted.size());
-    Changed();
+    Changed({pos, count, inserted.size()});
     return erChanged;
 }
 
@@ -298,7 +299,7 @@ TEditResult TEditText::Undo() {
     // The text that came back is selected.
     FAnchor = Snap(change.Pos);
     FCaret = Snap(change.Pos + change.Removed.size());
-    Changed();
+    Changed({change.Pos, change.Inserted.size(), change.Removed.size()});
     return erChanged;
 }
 
@@ -346,8 +347,9 @@ std::string TEditText::NormalizeLineBreaks(std::string_view gbk) {
     return out;
 }
 
-void TEditText::Changed() {
+void TEditText::Changed(TEditTextChange change) {
     ++FRevision;
+    FLastChange = change;
     if (OnChange)
         OnChange(*this);
 }

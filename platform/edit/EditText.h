@@ -18,6 +18,13 @@ enum TEditResult {
     erEnterRefused, // refused: a single-line edit takes no Enter
 };
 
+// Where the text last changed: Removed bytes at Pos were replaced by Inserted bytes.
+struct TEditTextChange {
+    std::size_t Pos = 0;
+    std::size_t Removed = 0;
+    std::size_t Inserted = 0;
+};
+
 // Caret movements of the keyboard. Line start and end are the logical line here (between line
 // breaks); the memo model moves by visual lines itself.
 enum TEditMove {
@@ -64,6 +71,8 @@ public:
     bool MultiLine() const { return FMultiLine; }
     // Counts the changes of the text, so views know when to measure it again.
     std::size_t Revision() const { return FRevision; }
+    // The change that made the current revision, so views can re-measure only what changed.
+    const TEditTextChange& LastChange() const { return FLastChange; }
 
     // Replaces the whole text as given (line breaks kept even in a single-line edit, the maximum
     // length not applied), puts the caret at 0 and forgets the undo. An equal text does nothing.
@@ -148,7 +157,7 @@ private:
     std::size_t LineEnd(std::size_t pos) const;
     int CharClass(std::size_t pos) const;
     std::string LimitInsertion(std::string_view gbk, bool& truncated) const;
-    void Changed();
+    void Changed(TEditTextChange change);
 
     std::string FText;
     std::size_t FAnchor = 0;
@@ -159,4 +168,5 @@ private:
     char FPasswordChar = 0;
     TEditUndo FUndo;
     std::size_t FRevision = 0;
+    TEditTextChange FLastChange;
 };

@@ -33,6 +33,9 @@ public:
     int TabWidth();
 
     void Layout(std::string_view text);
+    // Lays out again only the lines a change touched (Removed bytes at Pos replaced by Inserted
+    // bytes; text is the text after the change) and moves the lines after them.
+    void Update(std::string_view text, std::size_t pos, std::size_t removed, std::size_t inserted);
 
     std::size_t LineCount() const { return FLines.size(); }
     const TMemoLine& Line(std::size_t index) const { return FLines[index]; }
@@ -49,8 +52,18 @@ public:
     std::size_t OffsetAt(std::string_view text, std::size_t line, int x, bool& atLineEnd);
 
 private:
-    void LayoutLogicalLine(std::string_view text, std::size_t start, std::size_t end);
-    void AddLine(std::string_view text, std::size_t start, std::size_t end, std::size_t next);
+    // Lays out the logical lines of [start, end), where end is the end of the text or just after
+    // a line break.
+    void LayoutRange(std::string_view text, std::size_t start, std::size_t end,
+                     std::vector<TMemoLine>& out);
+    void LayoutLogicalLine(std::string_view text, std::size_t start, std::size_t end,
+                           std::vector<TMemoLine>& out);
+    void AddLine(std::string_view text, std::size_t start, std::size_t end, std::size_t next,
+                 std::vector<TMemoLine>& out);
+    // The first and last visual lines of the logical line holding a visual line.
+    std::size_t LogicalFirst(std::size_t line) const;
+    std::size_t LogicalLast(std::size_t line) const;
+    void UpdateMaxWidth();
     // Width of the character at pos drawn at x pixels from its line's start.
     int Advance(std::string_view text, std::size_t pos, int x);
     // Width of [start, end) of a line that starts at lineStart.

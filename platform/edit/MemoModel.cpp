@@ -61,8 +61,17 @@ int TMemoModel::ViewWidth() const {
 }
 
 void TMemoModel::EnsureLayout() {
-    if (!FLayoutValid || FLayoutRevision != FText.Revision())
-        Relayout();
+    if (FLayoutValid && FLayoutRevision == FText.Revision())
+        return;
+    if (FLayoutValid && FLayoutRevision + 1 == FText.Revision()) {
+        // One change since the last layout: only the lines around it are laid out again.
+        const TEditTextChange& change = FText.LastChange();
+        FLayout.Update(FText.Text(), change.Pos, change.Removed, change.Inserted);
+        FLayoutRevision = FText.Revision();
+        ClampScroll();
+        return;
+    }
+    Relayout();
 }
 
 void TMemoModel::Relayout() {

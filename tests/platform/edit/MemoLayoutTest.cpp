@@ -113,3 +113,43 @@ TEST(MemoLayout, TabsAdvanceToTheNextStop) {
     EXPECT_EQ(Lay(layout, "a\tb"), (Spans{{0, 3}}));
     EXPECT_EQ(layout.Line(0).Width, 16);
 }
+
+// Laying out only the lines around a change must give what laying out the whole text gives,
+// whatever the change does to line breaks (joining a CR and an LF, splitting a pair) and wraps.
+TEST(MemoLayout, UpdateAfterAChangeMatchesAFullLayout) {
+    const std::string pieces[] = {"\r\n", "\r",          "\n",    " ",      "ab",
+                                  kZhong, kWen + kZhong, "word ", "x\r\ny", "\t"};
+    std::string text = "first line\r\nsecond" + kZhong + " line\r\n\r\nlast";
+    TMemoLayout incremental;
+    incremental.SetMeasure(SixPerByte);
+    incremental.SetWrapWidth(36);
+    incremental.Layout(text);
+    TMemoLayout full;
+    full.SetMeasure(SixPerByte);
+    full.SetWrapWidth(36);
+    unsigned seed = 12345;
+    auto next = [&seed](std::size_t n) {
+        seed = seed * 1103515245u + 12345u;
+        return n == 0 ? 0 : (seed >> 8) % n;
+    };
+    for (int step = 0; step < 3000; ++step) {
+        std::size_t pos = next(text.size() + 1);
+        std::size_t removed = std::min<std::size_t>(next(6), text.size() - pos);
+        std::string inserted;
+        for (std::size_t i = next(3); i > 0; --i)
+            inserted += pieces[next(std::size(pieces))];
+        if (text.size() > 400)
+            removed = text.size() - pos; // keep the text small
+        text.replace(pos, removed, inserted);
+        incremental.Update(text, pos, removed, inserted.size());
+        full.Layout(text);
+        ASSERT_EQ(incremental.LineCount(), full.LineCount()) << "step " << step;
+        for (std::size_t i = 0; i < full.LineCount(); ++i) {
+            ASSERT_EQ(incremental.Line(i).Start, full.Line(i).Start) << step << " line " << i;
+            ASSERT_EQ(incremental.Line(i).End, full.Line(i).End) << step << " line " << i;
+            ASSERT_EQ(incremental.Line(i).Next, full.Line(i).Next) << step << " line " << i;
+            ASSERT_EQ(incremental.Line(i).Width, full.Line(i).Width) << step << " line " << i;
+        }
+        ASSERT_EQ(incremental.MaxWidth(), full.MaxWidth()) << step;
+    }
+}
