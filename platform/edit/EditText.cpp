@@ -103,6 +103,9 @@ std::size_t TEditText::LineEnd(std::size_t pos) const {
 }
 
 std::pair<std::size_t, std::size_t> TEditText::WordAt(std::size_t offset) const {
+    // A password edit does not tell where its words are: all of it is one word.
+    if (FPasswordChar != 0)
+        return {0, FText.size()};
     std::size_t pos = Snap(offset);
     // At the end of a line (or of the text) the word is the one before the caret.
     if ((pos >= FText.size() || CharClass(pos) == ccBreak) && pos > 0 &&
@@ -152,10 +155,10 @@ void TEditText::MoveCaret(TEditMove move, bool extend) {
         caret = !extend && HasSelection() ? SelEnd() : NextPos(FCaret);
         break;
     case emWordLeft:
-        caret = WordLeft(FCaret);
+        caret = FPasswordChar != 0 ? 0 : WordLeft(FCaret);
         break;
     case emWordRight:
-        caret = WordRight(FCaret);
+        caret = FPasswordChar != 0 ? FText.size() : WordRight(FCaret);
         break;
     case emLineStart:
         caret = LineStart(FCaret);
@@ -222,9 +225,27 @@ TEditResult TEditText::Replace(std::size_t pos, std::size_t count, std::string_v
     return erChanged;
 }
 
+std::string TEditText::ApplyCharCase(std::string_view gbk) const {
+    std::string text(gbk);
+    if (FCharCase == eccNormal)
+        return text;
+    // Only one-byte letters change: the trail byte of a double-byte character may look like
+    // one.
+    for (std::size_t pos = 0; pos < text.size(); pos = GbkNextCharPos(text, pos)) {
+        char& c = text[pos];
+        if (GbkCharLength(text, pos) != 1)
+            continue;
+        if (FCharCase == eccUpperCase && c >= 'a' && c <= 'z')
+            c = static_cast<char>(c - 'a' + 'A');
+        else if (FCharCase == eccLowerCase && c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    return text;
+}
+
 TEditResult TEditText::Insert(std::string_view gbk, TEditChangeKind kind, bool canUndo) {
     bool truncated = false;
-    std::string text = LimitInsertion(gbk, truncated);
+    std::string text = LimitInsertion(ApplyCharCase(gbk), truncated);
     if (text.empty() && !gbk.empty())
         return erFull;
     TEditResult result = Replace(SelStart(), SelLength(), text, kind, canUndo);

@@ -38,6 +38,9 @@ enum TEditMove {
     emTextEnd,
 };
 
+// Letter case forced on what is typed, pasted or inserted (ASCII letters only).
+enum TEditCharCase { eccNormal, eccUpperCase, eccLowerCase };
+
 // Which commands of the edit's context menu apply now.
 struct TEditCommandStates {
     bool Undo = false;
@@ -132,9 +135,13 @@ public:
     std::size_t MaxLength() const { return FMaxLength; }
     void SetMaxLength(std::size_t value) { FMaxLength = value; }
     // The password character (0: none). A password edit does not give its text away: Copy and
-    // Cut do not apply.
+    // Cut do not apply, and word moves and double-clicks treat the whole text as one word.
     char PasswordChar() const { return FPasswordChar; }
     void SetPasswordChar(char value) { FPasswordChar = value; }
+
+    // Letter case of inserted text; the text already there is kept.
+    TEditCharCase CharCase() const { return FCharCase; }
+    void SetCharCase(TEditCharCase value) { FCharCase = value; }
 
     TEditCommandStates CommandStates(bool clipboardHasText) const;
 
@@ -156,6 +163,7 @@ private:
     std::size_t LineStart(std::size_t pos) const;
     std::size_t LineEnd(std::size_t pos) const;
     int CharClass(std::size_t pos) const;
+    std::string ApplyCharCase(std::string_view gbk) const;
     std::string LimitInsertion(std::string_view gbk, bool& truncated) const;
     void Changed(TEditTextChange change);
 
@@ -166,6 +174,7 @@ private:
     bool FReadOnly = false;
     std::size_t FMaxLength = 0;
     char FPasswordChar = 0;
+    TEditCharCase FCharCase = eccNormal;
     TEditUndo FUndo;
     std::size_t FRevision = 0;
     TEditTextChange FLastChange;

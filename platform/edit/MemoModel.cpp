@@ -134,6 +134,18 @@ TPoint TMemoModel::CaretPos() {
     return {XOfOffset(line, FText.Caret()), row * FLineHeight};
 }
 
+bool TMemoModel::SelectionOnLine(std::size_t line, int& left, int& right) {
+    EnsureLayout();
+    const TMemoLine& l = FLayout.Line(line);
+    std::size_t start = std::max(FText.SelStart(), l.Start);
+    std::size_t end = std::min(FText.SelEnd(), l.End);
+    if (start >= end)
+        return false;
+    left = XOfOffset(line, start);
+    right = XOfOffset(line, end);
+    return true;
+}
+
 std::size_t TMemoModel::HitTest(TPoint p, bool& atLineEnd) {
     EnsureLayout();
     int row = p.Y >= 0 ? p.Y / FLineHeight : -((-p.Y + FLineHeight - 1) / FLineHeight);

@@ -75,6 +75,9 @@ public:
     int LineX(std::size_t line);
     // Client x of an offset on a visual line.
     int XOfOffset(std::size_t line, std::size_t offset);
+    // The client x range [left, right) of the selection on a visual line; False when the
+    // selection shows nothing there (line breaks are not drawn, so neither is their selection).
+    bool SelectionOnLine(std::size_t line, int& left, int& right);
     // The character boundary nearest to a client point, and whether it is the end of a wrapped
     // line.
     std::size_t HitTest(TPoint p, bool& atLineEnd);

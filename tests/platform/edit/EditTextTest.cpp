@@ -368,3 +368,27 @@ TEST(EditText, ContextMenuCommandStates) {
     t.SetReadOnly(true);
     EXPECT_FALSE(t.CommandStates(false).Undo);
 }
+
+TEST(EditText, PasswordEditHidesItsWords) {
+    TEditText t = Make("ab cd", 3, 3);
+    t.SetPasswordChar('*');
+    t.MoveCaret(emWordLeft, false);
+    EXPECT_EQ(t.Caret(), 0u);
+    t.MoveCaret(emWordRight, true);
+    EXPECT_EQ(t.Caret(), 5u);
+    t.SelectWordAt(1);
+    EXPECT_EQ(t.SelLength(), 5u);
+}
+
+TEST(EditText, CharCaseChangesOnlyOneByteLetters) {
+    // "\x81\x61" is one double-byte character whose trail byte is the letter a.
+    const std::string wide = "\x81\x61";
+    TEditText t;
+    t.SetCharCase(eccUpperCase);
+    t.Type("ab" + wide);
+    t.Paste("c");
+    EXPECT_EQ(t.Text(), "AB" + wide + "C");
+    t.SetCharCase(eccLowerCase);
+    t.ReplaceSel("XY");
+    EXPECT_EQ(t.Text(), "AB" + wide + "Cxy");
+}

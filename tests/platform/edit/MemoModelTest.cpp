@@ -166,6 +166,18 @@ TEST_F(MemoFixture, WrappedLinesHomeEndAndClicks) {
     Memo.DoubleClickAt({20, 14});
     EXPECT_EQ(Memo.Text().SelText(), "world");
 
+    // The selection as the painter sees it, line by line.
+    Memo.Text().SetSelection(3, 8);
+    int left = 0, right = 0;
+    ASSERT_TRUE(Memo.SelectionOnLine(0, left, right));
+    EXPECT_EQ(left, 18);
+    EXPECT_EQ(right, 36);
+    ASSERT_TRUE(Memo.SelectionOnLine(1, left, right));
+    EXPECT_EQ(left, 0);
+    EXPECT_EQ(right, 12);
+    Memo.Text().SetSelection(6, 6);
+    EXPECT_FALSE(Memo.SelectionOnLine(1, left, right));
+
     // Narrower margins rewrap the text.
     Memo.SetMargins(0, 24); // 36 pixels: "hello " "world " "foo"
     EXPECT_EQ(Memo.VisualLineCount(), 3u);
