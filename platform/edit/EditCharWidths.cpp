@@ -35,10 +35,3 @@ int TEditCharWidths::CharWidth(std::string_view text, std::size_t pos) {
         it = FDouble.emplace(key, Measure(text.substr(pos, 2))).first;
     return it->second;
 }
-
-int TEditCharWidths::RunWidth(std::string_view text) {
-    int width = 0;
-    for (std::size_t pos = 0; pos < text.size(); pos = GbkNextCharPos(text, pos))
-        width += CharWidth(text, pos);
-    return width;
-}

@@ -18,8 +18,6 @@ public:
     bool HasMeasure() const { return static_cast<bool>(FMeasure); }
     // Width of the character starting at pos (a CR or LF is 0 wide: line breaks are not drawn).
     int CharWidth(std::string_view text, std::size_t pos);
-    // Width of a whole run, added up character by character.
-    int RunWidth(std::string_view text);
 
 private:
     int Measure(std::string_view ch);

@@ -13,10 +13,10 @@ int SixPerByte(std::string_view s) {
 
 const std::string kZhong = "\xD6\xD0"; // 中
 
-struct LineViewFixture : ::testing::Test {
+struct EditLineViewFixture : ::testing::Test {
     TEditText Text;
     TEditLineView View;
-    LineViewFixture() {
+    EditLineViewFixture() {
         View.SetMeasure(SixPerByte);
         View.SetClientWidth(60);
     }
@@ -24,7 +24,7 @@ struct LineViewFixture : ::testing::Test {
 
 } // namespace
 
-TEST_F(LineViewFixture, ScrollsSoTheCaretStaysVisible) {
+TEST_F(EditLineViewFixture, ScrollsSoTheCaretStaysVisible) {
     Text.SetText("0123456789abc"); // 78 pixels in a 60 pixel view
     struct Step {
         std::size_t caret;
@@ -55,7 +55,7 @@ TEST_F(LineViewFixture, ScrollsSoTheCaretStaysVisible) {
     EXPECT_EQ(View.ScrollX(), 0);
 }
 
-TEST_F(LineViewFixture, MarginsAndAlignment) {
+TEST_F(EditLineViewFixture, MarginsAndAlignment) {
     View.SetMargins(2, 3); // a 55 pixel view
     Text.SetText("ab");    // 12 pixels and the caret: 42 pixels free
     struct Case {
@@ -77,7 +77,7 @@ TEST_F(LineViewFixture, MarginsAndAlignment) {
     EXPECT_EQ(View.CaretX(), 56); // the last pixel of the view: 2 + 55 - 1
 }
 
-TEST_F(LineViewFixture, HitTestGivesTheNearestCharacterBoundary) {
+TEST_F(EditLineViewFixture, HitTestGivesTheNearestCharacterBoundary) {
     Text.SetText("a" + kZhong + "b"); // boundaries at x 0, 6, 18, 24
     View.Update(Text);
     struct Case {
@@ -90,7 +90,7 @@ TEST_F(LineViewFixture, HitTestGivesTheNearestCharacterBoundary) {
     EXPECT_EQ(View.XOfOffset(3), 18);
 }
 
-TEST_F(LineViewFixture, PasswordShowsOneCharacterPerCharacter) {
+TEST_F(EditLineViewFixture, PasswordShowsOneCharacterPerCharacter) {
     Text.SetText(kZhong + "ab");
     Text.SetPasswordChar('*');
     Text.SetCaret(2);

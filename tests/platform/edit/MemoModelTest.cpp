@@ -282,3 +282,12 @@ TEST_F(MemoFixture, DeleteAndReplaceLines) {
     EXPECT_EQ(Memo.Text().Text(), "");
     EXPECT_EQ(Memo.LinesCount(), 0u);
 }
+
+TEST_F(MemoFixture, ANewFontIsMeasuredAtOnce) {
+    Memo.SetText("ab" + kZhong);
+    Memo.MoveCaret(mmTextEnd, false);
+    EXPECT_EQ(Memo.CaretPos().X, 24);
+    Memo.SetMeasure([](std::string_view s) { return 8 * static_cast<int>(s.size()); });
+    EXPECT_EQ(Memo.CaretPos().X, 32);
+    EXPECT_EQ(Memo.VisualLine(0).Width, 32);
+}
