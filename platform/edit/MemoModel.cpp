@@ -106,6 +106,11 @@ const TMemoLine& TMemoModel::VisualLine(std::size_t index) {
     return FLayout.Line(index);
 }
 
+std::size_t TMemoModel::VisualLineOf(std::size_t offset) {
+    EnsureLayout();
+    return FLayout.LineOf(offset);
+}
+
 bool TMemoModel::CaretAtLineEnd() const {
     return FAtLineEnd && FAtLineEndCaret == FText.Caret() && FAtLineEndRevision == FText.Revision();
 }

@@ -66,6 +66,8 @@ public:
     // --- Visual lines --------------------------------------------------------------------
     std::size_t VisualLineCount();
     const TMemoLine& VisualLine(std::size_t index);
+    // The visual line holding an offset (at a wrap point: the line it starts).
+    std::size_t VisualLineOf(std::size_t offset);
     // The visual line the caret is on (at a wrap point, the one the caret is drawn on).
     std::size_t CaretLine();
     // The caret's top-left corner in client coordinates.

@@ -143,6 +143,9 @@ TEST_F(MemoFixture, WrappedLinesHomeEndAndClicks) {
     Memo.SetClientSize(60, 130);
     Memo.SetText("hello world foo"); // [0,6) [6,15)
     EXPECT_EQ(Memo.VisualLineCount(), 2u);
+    EXPECT_EQ(Memo.VisualLineOf(5), 0u);
+    EXPECT_EQ(Memo.VisualLineOf(6), 1u);
+    EXPECT_EQ(Memo.VisualLineOf(99), 1u);
     Memo.Text().SetCaret(2);
     Memo.MoveCaret(mmLineEnd, false);
     EXPECT_EQ(Memo.Text().Caret(), 6u);
