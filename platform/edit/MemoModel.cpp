@@ -189,13 +189,15 @@ void TMemoModel::MoveVertically(long lines, bool extend) {
     std::size_t current = CaretLine();
     bool preferred = FPreferredValid && FPreferredCaret == FText.Caret() &&
                      FPreferredRevision == FText.Revision();
-    int x = preferred ? FPreferredX : FLayout.XOf(FText.Text(), current, FText.Caret());
+    // The x is kept from the text area's left edge, so aligned lines keep the visual column.
+    int x = preferred ? FPreferredX
+                      : AlignOffset(current) + FLayout.XOf(FText.Text(), current, FText.Caret());
     long target = std::clamp(static_cast<long>(current) + lines, 0L,
                              static_cast<long>(FLayout.LineCount()) - 1);
     if (static_cast<std::size_t>(target) != current) {
         bool atLineEnd = false;
-        std::size_t offset =
-            FLayout.OffsetAt(FText.Text(), static_cast<std::size_t>(target), x, atLineEnd);
+        auto line = static_cast<std::size_t>(target);
+        std::size_t offset = FLayout.OffsetAt(FText.Text(), line, x - AlignOffset(line), atLineEnd);
         SetCaretKeepingAnchor(offset, extend, atLineEnd);
     } else if (!extend) {
         FText.SetSelection(FText.Caret(), FText.Caret());

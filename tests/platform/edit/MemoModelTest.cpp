@@ -268,6 +268,13 @@ TEST_F(MemoFixture, EachLineIsAlignedOnItsOwn) {
     EXPECT_EQ(Memo.Text().Caret(), 1u);
     Memo.MoveCaret(mmLineEnd, false);
     EXPECT_EQ(Memo.CaretPos(), (TPoint{199, 0}));
+    // Down keeps the column on the screen: the end of "ab" is above the end of "abcd".
+    Memo.MoveCaret(mmLineDown, false);
+    EXPECT_EQ(Memo.Text().Caret(), 8u);
+    Memo.MoveCaret(mmCharLeft, false);
+    Memo.MoveCaret(mmCharLeft, false);
+    Memo.MoveCaret(mmLineUp, false);
+    EXPECT_EQ(Memo.Text().Caret(), 0u); // x 187: the start of "ab"
 }
 
 TEST_F(MemoFixture, DeleteAndReplaceLines) {
