@@ -436,7 +436,12 @@ void TDC::Rectangle(int left, int top, int right, int bottom) {
 }
 
 void TDC::RoundRect(int left, int top, int right, int bottom, int ew, int eh) {
-    PaintShape(ToDevice(TRect(left, top, right, bottom).Normalized()), std::abs(ew), std::abs(eh));
+    // The platform measures the corner ellipse between pixel centres; the shape spans pixel
+    // edges, one pixel more.
+    ew = std::abs(ew);
+    eh = std::abs(eh);
+    PaintShape(ToDevice(TRect(left, top, right, bottom).Normalized()), ew ? ew + 1 : 0,
+               eh ? eh + 1 : 0);
 }
 
 void TDC::Ellipse(int left, int top, int right, int bottom) {

@@ -78,7 +78,10 @@ TRegion CreateRoundRectRgn(int left, int top, int right, int bottom, int ew, int
     TRect box = TRect(left, top, right, bottom).Normalized();
     box.Right -= 1;
     box.Bottom -= 1;
-    return SpansToRegion(box.Top, RoundBoxSpans(box, ew, eh));
+    // Corner ellipses count from pixel centre to pixel centre, as for RoundRect.
+    ew = std::abs(ew);
+    eh = std::abs(eh);
+    return SpansToRegion(box.Top, RoundBoxSpans(box, ew ? ew + 1 : 0, eh ? eh + 1 : 0));
 }
 
 TRegion CreateEllipticRgn(int left, int top, int right, int bottom) {
