@@ -1208,7 +1208,7 @@ void TDC::CopyBlock(const TRect& dst, const TDC* src, int sx, int sy, int sw, in
 
     std::vector<int> mapX(std::size_t(d.Width()));
     for (int x = 0; x < d.Width(); ++x)
-        mapX[std::size_t(x)] = s0.X + (stretch ? int((2LL * x + 1) * sw / (2LL * d.Width())) : x);
+        mapX[std::size_t(x)] = s0.X + (stretch ? int(1LL * x * sw / d.Width()) : x);
 
     for (const TRect& c : EffectiveClip().GetRects()) {
         TRect part = c.Intersected(d);
@@ -1216,8 +1216,7 @@ void TDC::CopyBlock(const TRect& dst, const TDC* src, int sx, int sy, int sw, in
             continue;
         for (int y = part.Top; y < part.Bottom; ++y) {
             const int ry = y - d.Top;
-            const int syy =
-                needSrc ? s0.Y + (stretch ? int((2LL * ry + 1) * sh / (2LL * d.Height())) : ry) : 0;
+            const int syy = needSrc ? s0.Y + (stretch ? int(1LL * ry * sh / d.Height()) : ry) : 0;
             if (needSrc && (syy < 0 || syy >= sb->Height))
                 continue;
             TPixel* drow = Buffer->Row(y);
