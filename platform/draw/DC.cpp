@@ -880,6 +880,14 @@ bool IsDoubleByte(const TDtChar& c) {
     return c.Bytes.size() == 2;
 }
 
+bool IsClosingPunctuation(const TDtChar& c) {
+    static constexpr char32_t closing[] = {U'，', U'。', U'、', U'；', U'：', U'？', U'！', U'）',
+                                           U'》', U'」', U'』', U'】', U'”',  U'’',  U'…',  U',',
+                                           U'.',  U';',  U':',  U'?',  U'!',  U')'};
+    const char32_t code = GbkCharToUnicode(c.Bytes);
+    return std::find(std::begin(closing), std::end(closing), code) != std::end(closing);
+}
+
 std::string Join(const std::vector<TDtChar>& chars, std::size_t from, std::size_t to) {
     std::string s;
     for (std::size_t i = from; i < to; ++i)
@@ -945,6 +953,17 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
         hard.push_back({start, chars.size()});
     }
     const int maxW = r.Width();
+    // A line may break at blanks and between double-byte characters, but never just before
+    // closing punctuation (a line does not start with "，" or "。").
+    auto canBreakBefore = [&](std::size_t k) {
+        if (k == 0 || k >= chars.size())
+            return false;
+        if (chars[k].Bytes == " " || chars[k - 1].Bytes == " ")
+            return true;
+        if (IsClosingPunctuation(chars[k]))
+            return false;
+        return IsDoubleByte(chars[k]) || IsDoubleByte(chars[k - 1]);
+    };
     for (auto [from, to] : hard) {
         if (!(format & DT_WORDBREAK) || single) {
             lines.push_back({from, to, {}, false});
@@ -968,9 +987,9 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
             for (; i < to; ++i) {
                 int cw = width(i, i + 1);
                 if (w + cw > maxW && i > lineStart) {
-                    // Break after the last blank or before a double-byte character.
+                    // Break at a blank or next to a double-byte character.
                     std::size_t cut = lastBreak > lineStart ? lastBreak : 0;
-                    if (IsDoubleByte(chars[i]) || chars[i].Bytes == " ")
+                    if (canBreakBefore(i))
                         cut = i;
                     if (cut > lineStart) {
                         std::size_t end = cut;
@@ -983,10 +1002,8 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
                     }
                 }
                 w += cw;
-                if (chars[i].Bytes == " " || IsDoubleByte(chars[i]))
+                if (i + 1 < to && canBreakBefore(i + 1))
                     lastBreak = i + 1;
-                if (i + 1 < to && IsDoubleByte(chars[i + 1]))
-                    lastBreak = std::max(lastBreak, i + 1);
             }
             if (!wrapped) {
                 lines.push_back({lineStart, to, {}, false});

@@ -355,3 +355,23 @@ TEST(TextPath, StrokeOutlinesTheLetters) {
 }
 
 } // namespace
+
+namespace {
+
+TEST(DrawText, ClosingPunctuationDoesNotStartALine) {
+    TTextFixture f(SongFace);
+    // Room for two characters: "宠物，" cannot leave the comma alone at the next line's start,
+    // so "物，" moves down together and "好" goes to a third line.
+    TRect r(0, 0, 24, 100);
+    EXPECT_EQ(f.Dc.DrawText(Utf8ToGbk("宠物，好"), r, DT_WORDBREAK | DT_CALCRECT), 39);
+    TTextFixture drawn(SongFace, 60, 40);
+    TRect r2(0, 0, 24, 40);
+    drawn.Dc.DrawText(Utf8ToGbk("宠物，好"), r2, DT_WORDBREAK);
+    TTextFixture expected(SongFace, 60, 40);
+    expected.Dc.TextOut(0, 0, Utf8ToGbk("宠"));
+    expected.Dc.TextOut(0, 13, Utf8ToGbk("物，"));
+    expected.Dc.TextOut(0, 26, Utf8ToGbk("好"));
+    EXPECT_TRUE(drawn.Buf.Pixels == expected.Buf.Pixels);
+}
+
+} // namespace
