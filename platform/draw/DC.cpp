@@ -1306,7 +1306,19 @@ bool TDC::TransparentBlt(int x, int y, int w, int h, const TDC& src, int sx, int
 }
 
 void TDC::DrawBuffer(int x, int y, const TPixelBuffer& src, const TRect& srcRect) {
-    TPixelBuffer& mutableSrc = const_cast<TPixelBuffer&>(src);
-    TDC view(mutableSrc);
-    BitBlt(x, y, srcRect.Width(), srcRect.Height(), &view, srcRect.Left, srcRect.Top, SRCCOPY);
+    const TRect from = srcRect.Intersected(src.BoundsRect());
+    if (from.IsEmpty())
+        return;
+    const TRect d = ToDevice(TRect::FromXYWH(
+        x + (from.Left - srcRect.Left), y + (from.Top - srcRect.Top), from.Width(), from.Height()));
+    const TPoint shift(from.Left - d.Left, from.Top - d.Top);
+    for (const TRect& c : EffectiveClip().GetRects()) {
+        TRect part = c.Intersected(d);
+        for (int row = part.Top; row < part.Bottom; ++row) {
+            const TPixel* s = src.Row(row + shift.Y) + (part.Left + shift.X);
+            TPixel* out = Buffer->Row(row) + part.Left;
+            for (int k = 0; k < part.Width(); ++k)
+                out[k] = Mono ? MonoPixel(s[k] & 0xFFFFFF) : (s[k] & 0xFFFFFF);
+        }
+    }
 }

@@ -261,6 +261,19 @@ TEST(BitBlt, TransparentBltLeavesTheKeyColourOut) {
     EXPECT_EQ(Art(dst, Legend), "ggRR\n");
 }
 
+TEST(BitBlt, DrawBufferClipsBothSides) {
+    TPixelBuffer src(3, 1);
+    src.At(0, 0) = RGBToPixel(clRed);
+    src.At(1, 0) = RGBToPixel(clLime);
+    src.At(2, 0) = RGBToPixel(clBlue);
+    TPixelBuffer dst(5, 2, 0xFFFFFF);
+    TDC dc(dst, {1, 1}, TRegion(Rect(0, 1, 3, 2)));
+    // Source columns -1..3 at logical x -1: only the existing columns land, only in the clip.
+    dc.DrawBuffer(-1, 0, src, Rect(-1, 0, 4, 1));
+    EXPECT_EQ(Art(dst, Legend), ".....\n"
+                                ".Rg..\n");
+}
+
 // ---- image lists ---------------------------------------------------------------------------
 
 TEST(ImageList, MaskedImagesDrawOnlyOpaquePixels) {
