@@ -1223,9 +1223,15 @@ void TDC::CopyBlock(const TRect& dst, const TDC* src, int sx, int sy, int sw, in
     TPaint pat = BrushPaint(State.Brush);
     const bool needPat = UsesPattern(code);
 
-    std::vector<int> mapX(std::size_t(d.Width()));
-    for (int x = 0; x < d.Width(); ++x)
-        mapX[std::size_t(x)] = s0.X + (stretch ? int(1LL * x * sw / d.Width()) : x);
+    // Source column of every visible destination column.
+    const TRect vis = d.Intersected(EffectiveClip().GetBounds());
+    if (vis.IsEmpty())
+        return;
+    std::vector<int> mapX(std::size_t(vis.Width()));
+    for (int x = vis.Left; x < vis.Right; ++x) {
+        const int rx = x - d.Left;
+        mapX[std::size_t(x - vis.Left)] = s0.X + (stretch ? int(1LL * rx * sw / d.Width()) : rx);
+    }
 
     for (const TRect& c : EffectiveClip().GetRects()) {
         TRect part = c.Intersected(d);
@@ -1242,7 +1248,7 @@ void TDC::CopyBlock(const TRect& dst, const TDC* src, int sx, int sy, int sw, in
             if (code == 0xCC && !stretch && !transparent && !monoToColor && !colorToMono) {
                 int a = part.Left;
                 int b = part.Right;
-                int sa = mapX[std::size_t(a - d.Left)];
+                int sa = mapX[std::size_t(a - vis.Left)];
                 if (sa < 0) {
                     a += -sa;
                     sa = 0;
@@ -1256,7 +1262,7 @@ void TDC::CopyBlock(const TRect& dst, const TDC* src, int sx, int sy, int sw, in
             for (int x = part.Left; x < part.Right; ++x) {
                 TPixel s = 0;
                 if (needSrc) {
-                    int sxx = mapX[std::size_t(x - d.Left)];
+                    int sxx = mapX[std::size_t(x - vis.Left)];
                     if (sxx < 0 || sxx >= sb->Width)
                         continue;
                     s = srow[sxx] & 0xFFFFFF;
