@@ -68,6 +68,10 @@ TPoint TDC::OffsetViewportOrg(int dx, int dy) {
     return SetViewportOrg(State.ViewportOrg + TPoint(dx, dy));
 }
 
+TPoint TDC::SetWindowOrg(TPoint org) {
+    return std::exchange(State.WindowOrg, org);
+}
+
 TPoint TDC::SetBrushOrg(TPoint org) {
     TPoint old = State.BrushOrg;
     State.BrushOrg = org;

@@ -59,6 +59,9 @@ public:
     TPoint GetViewportOrg() const { return State.ViewportOrg; }
     TPoint SetViewportOrg(TPoint org);
     TPoint OffsetViewportOrg(int dx, int dy);
+    // Window origin: the logical point that lands on the viewport origin (the opposite shift).
+    TPoint GetWindowOrg() const { return State.WindowOrg; }
+    TPoint SetWindowOrg(TPoint org);
     // Brush origin: where pattern brushes start their tile, in logical coordinates.
     TPoint SetBrushOrg(TPoint org);
     TPoint GetBrushOrg() const { return State.BrushOrg; }
@@ -163,6 +166,7 @@ public:
 protected:
     struct TState {
         TPoint ViewportOrg;
+        TPoint WindowOrg;
         bool HasClip = false;
         TRegion Clip; // device coordinates
         TLogPen Pen;
@@ -185,9 +189,9 @@ protected:
     std::vector<TState> Saved;
     bool Mono = false;
 
-    TPoint ToDevice(TPoint p) const { return p + Origin + State.ViewportOrg; }
-    TRect ToDevice(const TRect& r) const { return r.Offset(Origin + State.ViewportOrg); }
-    TPoint DeviceShift() const { return Origin + State.ViewportOrg; }
+    TPoint ToDevice(TPoint p) const { return p + DeviceShift(); }
+    TRect ToDevice(const TRect& r) const { return r.Offset(DeviceShift()); }
+    TPoint DeviceShift() const { return Origin + State.ViewportOrg - State.WindowOrg; }
     // The effective clip in device coordinates.
     const TRegion& EffectiveClip() const;
     // Fills device pixels of r (device coordinates) inside the effective clip.

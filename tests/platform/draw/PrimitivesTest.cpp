@@ -226,6 +226,20 @@ TEST(Primitives, ShapesAreClippedAndShifted) {
                                 "......\n");
 }
 
+TEST(Primitives, WindowOriginShiftsTheOtherWay) {
+    TPixelBuffer buf(4, 1, 0xFFFFFF);
+    TDC dc(buf);
+    dc.SetViewportOrg({1, 0});
+    dc.SetWindowOrg({2, 0}); // logical (2,0) lands on buffer (1,0)
+    dc.SetPixel({2, 0}, clBlack);
+    dc.SaveDC();
+    dc.SetWindowOrg({0, 0});
+    dc.RestoreDC(-1);
+    EXPECT_EQ(dc.GetWindowOrg(), TPoint(2, 0));
+    dc.SetPixel({4, 0}, clRed);
+    EXPECT_EQ(Art(buf, Legend), ".#.R\n");
+}
+
 TEST(Primitives, SaveDCRestoresObjectsColoursAndClip) {
     TPixelBuffer buf(4, 1, 0xFFFFFF);
     TDC dc(buf);
