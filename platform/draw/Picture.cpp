@@ -38,3 +38,19 @@ bool TPicture::Assign(const TPersistent& source) {
     }
     return false;
 }
+
+void TPicture::LoadFromResourceName(HINSTANCE module, const std::string& name) {
+    std::unique_ptr<TGraphic> g;
+    if (FindResource(module, name, RT_BITMAP)) {
+        auto bmp = std::make_unique<TBitmap>();
+        bmp->LoadFromResourceName(module, name);
+        g = std::move(bmp);
+    } else {
+        auto jpg = std::make_unique<TJPEGImage>();
+        jpg->LoadFromResourceName(module, name);
+        g = std::move(jpg);
+    }
+    FGraphic = std::move(g);
+    Hook();
+    Changed();
+}

@@ -21,6 +21,10 @@ public:
     int Width() const { return FGraphic ? FGraphic->Width() : 0; }
     int Height() const { return FGraphic ? FGraphic->Height() : 0; }
     bool Empty() const { return !FGraphic || FGraphic->Empty(); }
+    // Loads a resource of the module (nullptr: the program's own): a bitmap, else a JPEG
+    // ("JPG" or "JPEG" type). Raises EResNotFound when neither exists, EInvalidGraphic when the
+    // data is broken; the picture keeps its old graphic then.
+    void LoadFromResourceName(HINSTANCE module, const std::string& name);
 
     bool Assign(const TPersistent& source) override;
     std::string ClassName() const override { return "TPicture"; }

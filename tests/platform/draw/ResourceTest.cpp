@@ -123,6 +123,23 @@ TEST(Jpeg, BrokenFilesRaiseACatchableError) {
     }
 }
 
+TEST(Picture, LoadsBitmapOrJpegResourcesAndReportsChanges) {
+    TPicture pic;
+    int changes = 0;
+    pic.OnChange = [&](TPersistent*) { ++changes; };
+    pic.LoadFromResourceName(Fixtures(), "BANNER");
+    EXPECT_NE(dynamic_cast<TJPEGImage*>(pic.Graphic()), nullptr);
+    EXPECT_EQ(pic.Width(), 8);
+    pic.LoadFromResourceName(Fixtures(), "TINY_RGB");
+    EXPECT_NE(dynamic_cast<TBitmap*>(pic.Graphic()), nullptr);
+    EXPECT_EQ(changes, 2);
+    EXPECT_THROW(pic.LoadFromResourceName(Fixtures(), "CMYK"), EJPEG);
+    EXPECT_THROW(pic.LoadFromResourceName(Fixtures(), "ABSENT"), EResNotFound);
+    EXPECT_EQ(pic.Width(), 3); // unchanged after the failures
+    pic.Bitmap().SetSize(5, 5);
+    EXPECT_EQ(changes, 3);
+}
+
 // ---- PNG ---------------------------------------------------------------------------------------
 
 TEST(Png, SavesAReadableFile) {
