@@ -680,6 +680,25 @@ TSize TDC::GetTextExtentPoint32(std::string_view text) {
     return {run.Width, Font().Metrics().Height};
 }
 
+TSize TDC::GetTextExtentExPoint(std::string_view text, int maxExtent, int* fit,
+                                std::vector<int>* partial) {
+    TTextRun run;
+    LayoutRun(Font(), text, nullptr, run);
+    if (partial)
+        partial->clear();
+    int count = 0;
+    for (std::size_t i = 0; i < run.Items.size(); ++i) {
+        int end = i + 1 < run.Items.size() ? run.Items[i + 1].X : run.Width;
+        if (partial)
+            partial->push_back(end);
+        if (maxExtent >= 0 && end <= maxExtent)
+            count = int(i) + 1;
+    }
+    if (fit)
+        *fit = maxExtent >= 0 ? count : int(run.Items.size());
+    return {run.Width, Font().Metrics().Height};
+}
+
 bool TDC::TextOut(int x, int y, std::string_view text) {
     return ExtTextOut(x, y, 0, nullptr, text, nullptr);
 }

@@ -133,6 +133,11 @@ public:
     // Text. Strings are GBK; x advances by the sum of the glyph advances that measuring reports.
     const TTextMetric& GetTextMetrics();
     TSize GetTextExtentPoint32(std::string_view text);
+    // Extents of every prefix: partial[i] = width of characters 0..i (one entry per
+    // character, double-byte characters counting once); fit = how many characters fit within
+    // maxExtent (pass a negative maxExtent to skip). Answers the whole extent.
+    TSize GetTextExtentExPoint(std::string_view text, int maxExtent, int* fit,
+                               std::vector<int>* partial);
     bool TextOut(int x, int y, std::string_view text);
     // ETO_OPAQUE fills rect with the background colour, ETO_CLIPPED clips to it; dx gives the
     // advance of each character (one entry per character) when not null.

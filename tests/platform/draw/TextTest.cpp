@@ -91,6 +91,25 @@ TEST(Text, MeasuringAndDrawingShareTheAdvances) {
     }
 }
 
+TEST(Text, PartialExtentsMatchPrefixExtents) {
+    TTextFixture f(SongFace);
+    const std::string text = Utf8ToGbk("Ab宠物c");
+    std::vector<int> partial;
+    int fit = -1;
+    TSize all = f.Dc.GetTextExtentExPoint(text, 30, &fit, &partial);
+    ASSERT_EQ(partial.size(), 5u);
+    const std::size_t ends[] = {1, 2, 4, 6, 7}; // byte ends of the characters
+    for (std::size_t i = 0; i < 5; ++i)
+        EXPECT_EQ(partial[i], f.Dc.GetTextExtentPoint32(text.substr(0, ends[i])).cx) << i;
+    EXPECT_EQ(all.cx, partial.back());
+    int expectedFit = 0;
+    while (expectedFit < 5 && partial[std::size_t(expectedFit)] <= 30)
+        ++expectedFit;
+    EXPECT_EQ(fit, expectedFit);
+    EXPECT_GT(fit, 0);
+    EXPECT_LT(fit, 5);
+}
+
 TEST(Text, DoubleByteCharactersAreOneGlyph) {
     TTextFixture f(SongFace);
     const std::string one = Utf8ToGbk("宠");
