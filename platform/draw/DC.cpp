@@ -304,11 +304,20 @@ void TDC::PaintSpan(int y, int x0, int x1, const TPaint& p) {
             const TPixelBuffer& pat = *p.Pattern;
             const TPixel* prow = pat.Row(FloorMod(y - p.PatOrg.Y, pat.Height));
             int px = FloorMod(a - p.PatOrg.X, pat.Width);
-            for (int x = a; x < b; ++x) {
-                TPixel v = prow[px] & 0xFFFFFF;
-                row[x] = p.Mono ? MonoPixel(v) : v;
-                if (++px == pat.Width)
-                    px = 0;
+            if (p.Mono) {
+                for (int x = a; x < b; ++x) {
+                    row[x] = MonoPixel(prow[px] & 0xFFFFFF);
+                    if (++px == pat.Width)
+                        px = 0;
+                }
+                break;
+            }
+            // Whole pieces of the pattern row at a time.
+            for (int x = a; x < b;) {
+                const int n = std::min(b - x, pat.Width - px);
+                std::copy(prow + px, prow + px + n, row + x);
+                x += n;
+                px = 0;
             }
             break;
         }
