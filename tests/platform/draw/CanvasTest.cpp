@@ -75,6 +75,15 @@ TEST(Canvas, TextIsOpaqueOnTheBrushUnlessTheBrushIsClear) {
     EXPECT_EQ(clear.Canvas().Handle()->GetBkMode(), TRANSPARENT);
 }
 
+TEST(Canvas, TextRectFillsAndClipsToItsRectangle) {
+    TBitmap bmp(60, 20);
+    TCanvas& c = bmp.Canvas();
+    c.Brush().SetColor(clRed);
+    c.TextRect(Rect(10, 2, 30, 18), 12, 3, "WWWWWWWW");
+    EXPECT_EQ(InkBox(bmp.Pixels(), clWhite), Rect(10, 2, 30, 18));
+    EXPECT_EQ(PixelToRGB(bmp.Pixels().At(10, 2)), clRed);
+}
+
 TEST(Canvas, ShapesUsePenAndBrush) {
     TBitmap bmp(4, 4);
     TCanvas& c = bmp.Canvas();

@@ -149,6 +149,26 @@ TEST(Text, ExtTextOutClipsAndFillsItsRectangle) {
     EXPECT_EQ(InkBox(f.Buf, clWhite), r);
 }
 
+TEST(Text, ExplicitAdvancesPlaceEachCharacter) {
+    TTextFixture spaced(UiFace);
+    const int dx[] = {30, 5};
+    spaced.Dc.ExtTextOut(0, 0, 0, nullptr, "ab", dx);
+    TTextFixture expected(UiFace);
+    expected.Dc.TextOut(0, 0, "a");
+    expected.Dc.TextOut(30, 0, "b");
+    EXPECT_TRUE(spaced.Buf.Pixels == expected.Buf.Pixels);
+}
+
+TEST(Text, AlignmentMovesTheReferencePoint) {
+    TTextFixture f(UiFace);
+    const TSize s = f.Dc.GetTextExtentPoint32("Mid");
+    f.Dc.SetTextAlign(TA_RIGHT | TA_BASELINE);
+    f.Dc.TextOut(60, 20, "Mid");
+    TTextFixture expected(UiFace);
+    expected.Dc.TextOut(60 - s.cx, 20 - expected.Dc.GetTextMetrics().Ascent, "Mid");
+    EXPECT_TRUE(f.Buf.Pixels == expected.Buf.Pixels);
+}
+
 TEST(Text, RotatedTextTurnsCounterClockwise) {
     TLogFont lf = Face("Tahoma", -11);
     TTextFixture plain(lf, 80, 80);
