@@ -753,7 +753,22 @@ void TDC::BlendGlyphs(const TTextRun& run, TPoint devOrigin, const TRect* devCli
     }
 }
 
-int TDC::LineTextOut(int x, int y, std::string_view text, const int* dx, bool draw) {
+int TDC::LineTextOut(int x, int y, std::string_view text, const int* dx, bool draw, int tabStop) {
+    if (tabStop > 0 && text.find('\t') != std::string_view::npos) {
+        // A tab byte is never part of a double-byte character.
+        int pos = 0;
+        std::size_t start = 0;
+        while (true) {
+            std::size_t tab = text.find('\t', start);
+            std::string_view piece = text.substr(
+                start, tab == std::string_view::npos ? std::string_view::npos : tab - start);
+            pos += LineTextOut(x + pos, y, piece, nullptr, draw, 0);
+            if (tab == std::string_view::npos)
+                return pos;
+            pos = (pos / tabStop + 1) * tabStop;
+            start = tab + 1;
+        }
+    }
     TTextRun run;
     LayoutRun(Font(), text, dx, run);
     if (draw)
@@ -934,6 +949,8 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
     const int lineH = tm.Height;
     const bool prefix = !(format & DT_NOPREFIX);
     const bool showUnderline = prefix && !(format & DT_HIDEPREFIX);
+    // Tab stops every eight average character widths.
+    const int tabStop = (format & DT_EXPANDTABS) ? 8 * std::max(1, tm.AveCharWidth) : 0;
 
     // Accelerator prefixes: "&x" underlines x, "&&" is one "&", a trailing "&" vanishes.
     std::vector<TDtChar> chars;
@@ -958,7 +975,7 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
     }
 
     auto width = [&](std::size_t from, std::size_t to) {
-        return LineTextOut(0, 0, Join(chars, from, to), nullptr, false);
+        return LineTextOut(0, 0, Join(chars, from, to), nullptr, false, tabStop);
     };
 
     // Lines as [from, to) ranges of chars, then word-wrapped.
@@ -1056,7 +1073,7 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
             l.Ellipsized = Join(chars, l.From, end) + "...";
             l.HasEllipsis = true;
             l.To = end;
-            w = LineTextOut(0, 0, l.Ellipsized, nullptr, false);
+            w = LineTextOut(0, 0, l.Ellipsized, nullptr, false, tabStop);
         }
         widest = std::max(widest, w);
     }
@@ -1082,14 +1099,14 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
     const unsigned oldAlign = SetTextAlign(TA_LEFT | TA_TOP);
     for (const TLine& l : lines) {
         std::string s = l.HasEllipsis ? l.Ellipsized : Join(chars, l.From, l.To);
-        int w = LineTextOut(0, 0, s, nullptr, false);
+        int w = LineTextOut(0, 0, s, nullptr, false, tabStop);
         int x = r.Left;
         if (format & DT_CENTER)
             x = r.Left + (r.Width() - w) / 2;
         else if (format & DT_RIGHT)
             x = r.Right - w;
         if (!(format & DT_PREFIXONLY))
-            LineTextOut(x, y, s, nullptr, true);
+            LineTextOut(x, y, s, nullptr, true, tabStop);
         // Underline of the accelerator character.
         for (std::size_t i = l.From; i < l.To; ++i) {
             if (!chars[i].Underline)

@@ -223,7 +223,8 @@ private:
     void PaintDevicePixel(int x, int y, const TPaint& p);
     void DeviceLine(TPoint a, TPoint b, const TPaint& p, int width, int style, int& phase);
     TRealizedFont& Font();
-    int LineTextOut(int x, int y, std::string_view text, const int* dx, bool draw);
+    // One line of text measured (and drawn); tabStop > 0 expands tabs to multiples of it.
+    int LineTextOut(int x, int y, std::string_view text, const int* dx, bool draw, int tabStop = 0);
     void BlendGlyphs(const TTextRun& run, TPoint devOrigin, const TRect* devClip);
     void CopyBlock(const TRect& dst, const TDC* src, int sx, int sy, int sw, int sh,
                    std::uint32_t rop, bool transparent, TColor key);

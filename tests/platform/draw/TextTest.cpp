@@ -343,6 +343,20 @@ TEST(DrawText, AcceleratorPrefixes) {
     }
 }
 
+TEST(DrawText, TabsExpandToEightAverageCharacters) {
+    TTextFixture drawn(UiFace, 120, 20);
+    TRect r(0, 0, 120, 20);
+    drawn.Dc.DrawText("a\tb", r, DT_SINGLELINE | DT_EXPANDTABS);
+    TTextFixture expected(UiFace, 120, 20);
+    const int stop = 8 * expected.Dc.GetTextMetrics().AveCharWidth;
+    expected.Dc.TextOut(0, 0, "a");
+    expected.Dc.TextOut(stop, 0, "b");
+    EXPECT_TRUE(drawn.Buf.Pixels == expected.Buf.Pixels);
+    TRect calc(0, 0, 120, 20);
+    drawn.Dc.DrawText("a\tb", calc, DT_SINGLELINE | DT_EXPANDTABS | DT_CALCRECT);
+    EXPECT_EQ(calc.Width(), stop + expected.Dc.GetTextExtentPoint32("b").cx);
+}
+
 TEST(DrawText, PrefixOnlyDrawsJustTheUnderline) {
     TTextFixture f(UiFace, 60, 20);
     TRect r(0, 0, 60, 20);
