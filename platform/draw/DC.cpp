@@ -1263,6 +1263,17 @@ void TDC::CopyBlock(const TRect& dst, const TDC* src, int sx, int sy, int sw, in
     TPoint s0 = needSrc ? src->ToDevice(TPoint(sx, sy)) : TPoint();
     const bool stretch = needSrc && (sw != d.Width() || sh != d.Height());
     const TPixelBuffer* sb = needSrc ? src->Buffer : nullptr;
+    // A copy within one buffer (scrolling) reads from a snapshot of the source area.
+    TPixelBuffer snapshot;
+    if (sb == Buffer) {
+        const TRect area = TRect::FromXYWH(s0.X, s0.Y, sw, sh).Intersected(Buffer->BoundsRect());
+        snapshot.Resize(area.Width(), area.Height());
+        for (int y = 0; y < area.Height(); ++y)
+            std::copy(Buffer->Row(area.Top + y) + area.Left, Buffer->Row(area.Top + y) + area.Right,
+                      snapshot.Row(y));
+        s0 -= area.TopLeft();
+        sb = &snapshot;
+    }
     const bool monoToColor = needSrc && src->Mono && !Mono;
     const bool colorToMono = needSrc && !src->Mono && Mono;
     const TPixel fg = DevicePixel(State.TextColor);

@@ -261,6 +261,19 @@ TEST(BitBlt, TransparentBltLeavesTheKeyColourOut) {
     EXPECT_EQ(Art(dst, Legend), "ggRR\n");
 }
 
+TEST(BitBlt, OverlappingCopyWithinOneBufferScrolls) {
+    TPixelBuffer buf(5, 1);
+    const TColor colours[] = {clRed, clLime, clBlue, clBlack, clWhite};
+    for (int x = 0; x < 5; ++x)
+        buf.At(x, 0) = RGBToPixel(colours[x]);
+    TDC dc(buf);
+    dc.BitBlt(1, 0, 4, 1, &dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(Art(buf, Legend), "RRgB#\n");
+    dc.BitBlt(0, 0, 4, 1, &dc, 1, 0, SRCINVERT); // overlapping, per-pixel path
+    EXPECT_EQ(PixelToRGB(buf.At(0, 0)), clRed ^ clRed);
+    EXPECT_EQ(PixelToRGB(buf.At(1, 0)), clRed ^ clLime);
+}
+
 TEST(BitBlt, DrawBufferClipsBothSides) {
     TPixelBuffer src(3, 1);
     src.At(0, 0) = RGBToPixel(clRed);
