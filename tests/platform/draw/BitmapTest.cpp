@@ -95,6 +95,12 @@ TEST(Dib, RejectsMalformedData) {
     EXPECT_THROW(ReadDib(nullptr, 0), EInvalidGraphic);
 }
 
+TEST(Dib, EveryTruncationIsRejected) {
+    for (const TDibCase& c : DibCases())
+        for (std::size_t n = 0; n < c.Data.size(); ++n)
+            EXPECT_THROW(ReadDib(c.Data.data(), n), EInvalidGraphic) << c.Name << " " << n;
+}
+
 TEST(Dib, WrittenDibReadsBack) {
     TPixelBuffer px(3, 2);
     px.At(0, 0) = 0x123456;

@@ -115,6 +115,9 @@ TEST(Jpeg, BrokenFilesRaiseACatchableError) {
         EXPECT_THROW(jpg.LoadFromMemory(bad[i].data(), bad[i].size()), EJPEG) << i;
         EXPECT_TRUE(jpg.Empty());
     }
+    // Every truncation of the good file fails cleanly.
+    for (std::size_t n = 0; n < bytes.size(); ++n)
+        EXPECT_THROW(DecodeJpeg(bytes.data(), n), EJPEG) << n;
     TJPEGImage jpg;
     try {
         jpg.LoadFromMemory(bad[2].data(), bad[2].size());
