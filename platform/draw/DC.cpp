@@ -1090,6 +1090,7 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
         y = r.Top + (r.Height() - lineH) / 2;
     else if (single && (format & DT_BOTTOM))
         y = r.Bottom - lineH;
+    const int firstY = y;
 
     int saved = 0;
     if (!(format & DT_NOCLIP)) {
@@ -1123,7 +1124,8 @@ int TDC::DrawText(std::string_view text, TRect& r, unsigned format) {
     SetTextAlign(oldAlign);
     if (saved)
         RestoreDC(saved);
-    return total;
+    // Vertically placed text answers the offset from the top to the text's bottom.
+    return (single && (format & (DT_VCENTER | DT_BOTTOM))) ? firstY - r.Top + total : total;
 }
 
 // ---- paths ----------------------------------------------------------------------------------
