@@ -1,0 +1,314 @@
+#include "platform/draw/RealizedFont.h"
+
+#include "platform/core/Gbk.h"
+
+#include <fontconfig/fontconfig.h>
+#include <ft2build.h>
+#include FT_FREETYPE_H
+#include FT_TRUETYPE_TABLES_H
+
+#include <algorithm>
+#include <cmath>
+#include <map>
+#include <tuple>
+
+// The system's fontconfig loses a small block while it parses its own configuration files; leak
+// checking in sanitizer builds leaves that library out.
+#if defined(__has_feature)
+#if __has_feature(address_sanitizer)
+#define PETCALC_LEAK_CHECKED 1
+#endif
+#endif
+#if defined(__SANITIZE_ADDRESS__)
+#define PETCALC_LEAK_CHECKED 1
+#endif
+#ifdef PETCALC_LEAK_CHECKED
+extern "C" const char* __lsan_default_suppressions() {
+    return "leak:libfontconfig.so\n";
+}
+#endif
+
+namespace {
+
+struct TFaceRule {
+    const char* Family; // fontconfig family
+    bool Condensed;     // ask for the condensed width
+    bool MonoStrikes;   // render monochrome from bitmap strikes at 11-16 px
+};
+
+// Program faces (lower-case UTF-8) to installed families, in order of preference.
+const std::vector<TFaceRule>& RulesFor(const std::string& face) {
+    static const std::vector<TFaceRule> song = {{"AR PL UMing CN", false, true},
+                                                {"WenQuanYi Zen Hei Sharp", false, true},
+                                                {"WenQuanYi Zen Hei", false, false}};
+    static const std::vector<TFaceRule> ui = {{"DejaVu Sans", true, false},
+                                              {"DejaVu Sans", false, false}};
+    static const std::vector<TFaceRule> none;
+    static const std::map<std::string, const std::vector<TFaceRule>*> table = {
+        {"宋体", &song},        {"simsun", &song},
+        {"新宋体", &song},      {"nsimsun", &song},
+        {"ms sans serif", &ui}, {"tahoma", &ui},
+        {"ms shell dlg", &ui},  {"ms shell dlg 2", &ui},
+        {"arial", &ui},         {"microsoft sans serif", &ui}};
+    auto it = table.find(face);
+    return it == table.end() ? none : *it->second;
+}
+
+// Faces asked for a character the chosen faces lack.
+const std::vector<TFaceRule>& FallbackRules() {
+    static const std::vector<TFaceRule> rules = {{"AR PL UMing CN", false, true},
+                                                 {"WenQuanYi Zen Hei Sharp", false, true},
+                                                 {"DejaVu Sans", false, false}};
+    return rules;
+}
+
+std::string Lower(std::string s) {
+    for (char& c : s)
+        if (c >= 'A' && c <= 'Z')
+            c = char(c - 'A' + 'a');
+    return s;
+}
+
+struct TFaceFile {
+    std::string File;
+    int Index = 0;
+    bool IsBold = false;
+};
+
+FT_Library Library() {
+    static FT_Library lib = [] {
+        FT_Library l = nullptr;
+        if (FT_Init_FreeType(&l) != 0)
+            throw EFontError("The font renderer cannot be started");
+        return l;
+    }();
+    return lib;
+}
+
+// Asks fontconfig for the family; exact: the match must really be that family.
+bool FindFace(const std::string& family, bool condensed, bool bold, bool italic, bool exact,
+              TFaceFile& out) {
+    static bool init = FcInit() != 0;
+    if (!init)
+        return false;
+    FcPattern* pat = FcPatternCreate();
+    FcPatternAddString(pat, FC_FAMILY, reinterpret_cast<const FcChar8*>(family.c_str()));
+    FcPatternAddInteger(pat, FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
+    FcPatternAddInteger(pat, FC_SLANT, italic ? FC_SLANT_OBLIQUE : FC_SLANT_ROMAN);
+    if (condensed)
+        FcPatternAddInteger(pat, FC_WIDTH, FC_WIDTH_CONDENSED);
+    FcConfigSubstitute(nullptr, pat, FcMatchPattern);
+    FcDefaultSubstitute(pat);
+    FcResult result = FcResultNoMatch;
+    FcPattern* match = FcFontMatch(nullptr, pat, &result);
+    FcPatternDestroy(pat);
+    if (!match)
+        return false;
+    bool ok = true;
+    if (exact) {
+        ok = false;
+        FcChar8* fam = nullptr;
+        for (int i = 0; FcPatternGetString(match, FC_FAMILY, i, &fam) == FcResultMatch; ++i)
+            if (Lower(reinterpret_cast<const char*>(fam)) == Lower(family))
+                ok = true;
+        if (condensed) {
+            int width = 0;
+            if (FcPatternGetInteger(match, FC_WIDTH, 0, &width) != FcResultMatch ||
+                width != FC_WIDTH_CONDENSED)
+                ok = false;
+        }
+    }
+    FcChar8* file = nullptr;
+    int index = 0;
+    int weight = 0;
+    if (ok && FcPatternGetString(match, FC_FILE, 0, &file) == FcResultMatch) {
+        FcPatternGetInteger(match, FC_INDEX, 0, &index);
+        FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
+        out.File = reinterpret_cast<const char*>(file);
+        out.Index = index;
+        out.IsBold = weight >= FC_WEIGHT_DEMIBOLD;
+    } else {
+        ok = false;
+    }
+    FcPatternDestroy(match);
+    return ok;
+}
+
+} // namespace
+
+struct TRealizedFont::TFace {
+    FT_Face Face = nullptr;
+    std::string File;
+    bool Mono = false;     // 1-bit rendering at this size
+    bool Embolden = false; // bold asked of a face that has no bold design
+    ~TFace() {
+        if (Face)
+            FT_Done_Face(Face);
+    }
+};
+
+TRealizedFont::~TRealizedFont() = default;
+
+const std::string& TRealizedFont::PrimaryFile() const {
+    return Faces.front()->File;
+}
+
+std::shared_ptr<TRealizedFont> TRealizedFont::Get(const TLogFont& lf) {
+    using TKey = std::tuple<std::string, int, bool, bool>;
+    static std::map<TKey, std::shared_ptr<TRealizedFont>> cache;
+    TKey key{Lower(lf.FaceName), lf.Height == 0 ? -11 : lf.Height, lf.Weight >= 600, lf.Italic};
+    auto it = cache.find(key);
+    if (it != cache.end())
+        return it->second;
+    std::shared_ptr<TRealizedFont> font(new TRealizedFont());
+    font->Open(lf);
+    cache.emplace(key, font);
+    return font;
+}
+
+void TRealizedFont::Open(const TLogFont& lf) {
+    const bool bold = lf.Weight >= 600;
+    const std::string face = Lower(GbkToUtf8(lf.FaceName));
+    struct TChoice {
+        TFaceFile File;
+        bool Mono;
+    };
+    std::vector<TChoice> choices;
+    auto tryRule = [&](const TFaceRule& r, bool exact) {
+        TFaceFile f;
+        if (FindFace(r.Family, r.Condensed, bold, lf.Italic, exact, f)) {
+            for (const TChoice& c : choices)
+                if (c.File.File == f.File && c.File.Index == f.Index)
+                    return false;
+            choices.push_back({f, r.MonoStrikes});
+            return true;
+        }
+        return false;
+    };
+    for (const TFaceRule& r : RulesFor(face))
+        if (tryRule(r, true))
+            break;
+    if (choices.empty() && !face.empty())
+        tryRule({lf.FaceName.c_str(), false, false}, false);
+    for (const TFaceRule& r : FallbackRules())
+        tryRule(r, true);
+    if (choices.empty())
+        tryRule({"sans-serif", false, false}, false);
+
+    // Pixel size: negative height is the em size; positive is the cell (ascent + descent).
+    int height = lf.Height == 0 ? -11 : lf.Height;
+    for (const TChoice& c : choices) {
+        auto f = std::make_unique<TFace>();
+        if (FT_New_Face(Library(), c.File.File.c_str(), c.File.Index, &f->Face) != 0)
+            continue;
+        f->File = c.File.File;
+        f->Embolden = bold && !c.File.IsBold;
+        if (Faces.empty()) {
+            int em = -height;
+            if (height > 0) {
+                const TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f->Face, FT_SFNT_OS2));
+                int cell = os2 && os2->usWinAscent + os2->usWinDescent > 0
+                               ? os2->usWinAscent + os2->usWinDescent
+                               : f->Face->ascender - f->Face->descender;
+                em = cell > 0 ? int(std::lround(double(height) * f->Face->units_per_EM / cell))
+                              : height;
+            }
+            EmPixels = std::max(1, em);
+        }
+        if (FT_Set_Pixel_Sizes(f->Face, 0, FT_UInt(EmPixels)) != 0)
+            continue;
+        f->Mono = c.Mono && EmPixels >= 11 && EmPixels <= 16;
+        Faces.push_back(std::move(f));
+    }
+    if (Faces.empty())
+        throw EFontError("No usable font is installed for \"" + lf.FaceName + "\"");
+
+    // Metrics from the primary face's design units, as the platform reports them.
+    FT_Face pf = Faces.front()->Face;
+    const double scale = double(EmPixels) / (pf->units_per_EM ? pf->units_per_EM : 1000);
+    const TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(pf, FT_SFNT_OS2));
+    int asc = os2 && os2->usWinAscent ? os2->usWinAscent : pf->ascender;
+    int desc = os2 && os2->usWinDescent ? os2->usWinDescent : -pf->descender;
+    Tm.Ascent = int(std::lround(asc * scale));
+    Tm.Descent = int(std::lround(desc * scale));
+    Tm.Height = Tm.Ascent + Tm.Descent;
+    Tm.InternalLeading = std::max(0, Tm.Height - EmPixels);
+    Tm.Weight = bold ? FW_BOLD : FW_NORMAL;
+    Tm.Italic = lf.Italic;
+    Tm.CharSet = lf.CharSet;
+    // The platform's "MS Sans Serif" is a raster face: no rotation, no outline paths.
+    bool raster = face == "ms sans serif";
+    Tm.PitchAndFamily = std::uint8_t((FT_IS_SCALABLE(pf) && !raster) ? TMPF_TRUETYPE : 0);
+    int avg = os2 && os2->xAvgCharWidth > 0 ? int(std::lround(os2->xAvgCharWidth * scale)) : 0;
+    Tm.AveCharWidth = avg > 0 ? avg : Glyph(U'x').Advance;
+    Tm.MaxCharWidth = std::max(Tm.AveCharWidth, int(std::lround(pf->max_advance_width * scale)));
+    Thickness = std::max(1, int(std::lround(pf->underline_thickness * scale)));
+    UnderlinePos = std::max(1, int(std::lround(-pf->underline_position * scale)));
+    if (UnderlinePos >= Tm.Descent)
+        UnderlinePos = std::max(1, Tm.Descent - 1);
+    StrikePos = -std::max(1, int(std::lround(Tm.Ascent * 0.3)));
+}
+
+const TGlyph& TRealizedFont::Glyph(char32_t code) {
+    auto it = Cache.find(code);
+    if (it != Cache.end())
+        return it->second;
+    return Cache.emplace(code, Render(code)).first->second;
+}
+
+TGlyph TRealizedFont::Render(char32_t code) {
+    TGlyph g;
+    if (code < 0x20 || code == 0x7F)
+        return g;
+    TFace* face = nullptr;
+    FT_UInt index = 0;
+    for (auto& f : Faces) {
+        index = FT_Get_Char_Index(f->Face, FT_ULong(code));
+        if (index != 0) {
+            face = f.get();
+            break;
+        }
+    }
+    if (!face) {
+        face = Faces.front().get(); // the face's "missing" box
+        index = 0;
+    }
+    FT_Int32 flags = face->Mono ? (FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) : FT_LOAD_DEFAULT;
+    if (FT_Load_Glyph(face->Face, index, flags) != 0)
+        return g;
+    FT_GlyphSlot slot = face->Face->glyph;
+    if (slot->format != FT_GLYPH_FORMAT_BITMAP &&
+        FT_Render_Glyph(slot, face->Mono ? FT_RENDER_MODE_MONO : FT_RENDER_MODE_NORMAL) != 0)
+        return g;
+    g.Advance = int((slot->advance.x + 32) >> 6);
+    const FT_Bitmap& bm = slot->bitmap;
+    g.Left = slot->bitmap_left;
+    g.Top = -slot->bitmap_top;
+    g.Width = int(bm.width);
+    g.Height = int(bm.rows);
+    g.Coverage.assign(std::size_t(g.Width) * std::size_t(g.Height), 0);
+    for (int y = 0; y < g.Height; ++y) {
+        const unsigned char* src = bm.buffer + std::ptrdiff_t(y) * bm.pitch;
+        std::uint8_t* dst = g.Coverage.data() + std::size_t(y) * std::size_t(g.Width);
+        for (int x = 0; x < g.Width; ++x) {
+            if (bm.pixel_mode == FT_PIXEL_MODE_MONO)
+                dst[x] = (src[x >> 3] & (0x80 >> (x & 7))) ? 255 : 0;
+            else if (bm.pixel_mode == FT_PIXEL_MODE_GRAY)
+                dst[x] = src[x];
+        }
+    }
+    if (face->Embolden && g.Width > 0) {
+        // One more column of ink to the right of every inked pixel.
+        std::vector<std::uint8_t> wide(std::size_t(g.Width + 1) * std::size_t(g.Height), 0);
+        for (int y = 0; y < g.Height; ++y)
+            for (int x = 0; x <= g.Width; ++x) {
+                int a = x < g.Width ? g.Coverage[std::size_t(y * g.Width + x)] : 0;
+                int b = x > 0 ? g.Coverage[std::size_t(y * g.Width + x - 1)] : 0;
+                wide[std::size_t(y * (g.Width + 1) + x)] = std::uint8_t(std::max(a, b));
+            }
+        g.Coverage = std::move(wide);
+        ++g.Width;
+        ++g.Advance;
+    }
+    return g;
+}
