@@ -117,13 +117,17 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         int hit = int(wParam);
         if (hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) || hit == HTCLOSE ||
             hit == HTMINBUTTON || hit == HTMAXBUTTON)
-            StartTracking(TopLevelOf(w) == w ? w : w, hit);
+            StartTracking(w, hit);
         return 0;
     }
     case WM_NCLBUTTONDBLCLK:
-        if (int(wParam) == HTCAPTION && (w->Style & WS_MAXIMIZEBOX) && w->IsTopLevel())
-            SendMessage(wnd, WM_SYSCOMMAND, w->Maximized ? SC_RESTORE : SC_MAXIMIZE, lParam);
-        return 0;
+        if (int(wParam) == HTCAPTION) {
+            if ((w->Style & WS_MAXIMIZEBOX) && w->IsTopLevel())
+                SendMessage(wnd, WM_SYSCOMMAND, w->Maximized ? SC_RESTORE : SC_MAXIMIZE, lParam);
+            return 0;
+        }
+        // Elsewhere on the frame a quick second press is just a press.
+        return DefWindowProc(wnd, WM_NCLBUTTONDOWN, wParam, lParam);
     case WM_SYSCOMMAND:
         switch (wParam & 0xFFF0) {
         case SC_CLOSE:

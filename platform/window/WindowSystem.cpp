@@ -1054,11 +1054,18 @@ int RunModalLoop(HWND wnd) {
     ShowWindow(wnd, SW_SHOW);
     SetActiveWindow(wnd);
     TMsg m;
-    while (!frame.Ended) {
+    auto running = [&]() {
         TWnd* w = s.Find(wnd);
-        if (!w || !w->Visible())
-            break;
-        if (!GetMessage(&m, nullptr, 0, 0)) {
+        return !frame.Ended && w && w->Visible();
+    };
+    while (running()) {
+        if (!PeekMessage(&m, nullptr, 0, 0, PM_REMOVE)) {
+            // Something handled inside a nested loop may have ended this one meanwhile.
+            if (running())
+                WaitMessage(-1);
+            continue;
+        }
+        if (m.message == WM_QUIT) {
             PostQuitMessage(int(m.wParam));
             break;
         }
@@ -1073,6 +1080,7 @@ void EndModalLoop(HWND wnd, int code) {
         if (f->Wnd == wnd) {
             f->Ended = true;
             f->Code = code;
+            PostMessage(nullptr, WM_NULL, 0, 0); // wakes the loop
         }
     }
 }
