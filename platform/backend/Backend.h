@@ -2,6 +2,7 @@
 
 #include "platform/core/Geometry.h"
 #include "platform/core/PixelBuffer.h"
+#include "platform/core/Region.h"
 #include "platform/window/WinTypes.h"
 
 #include <cstdint>
@@ -30,6 +31,10 @@ enum class TCursorShape {
 
 enum class TSurfaceState { Hidden, Normal, Minimized, Maximized };
 
+// Normal: a program window with a taskbar entry; Tool: no taskbar entry; Popup: never takes the
+// keyboard focus and floats above the others (tooltips, drop-downs).
+enum class TSurfaceKind { Normal, Tool, Popup };
+
 class IBackend {
 public:
     virtual ~IBackend() = default;
@@ -37,7 +42,9 @@ public:
     // Surfaces: one per top-level window that has been shown at least once. Rectangles are in
     // screen coordinates; titles are UTF-8.
     virtual void CreateSurface(HWND wnd, const TRect& bounds, std::string_view titleUtf8,
-                               bool toolWindow) = 0;
+                               TSurfaceKind kind) = 0;
+    // Limits the surface to a region (window coordinates); nullptr: the whole rectangle.
+    virtual void SetSurfaceShape(HWND wnd, const TRegion* shape) = 0;
     virtual void DestroySurface(HWND wnd) = 0;
     virtual void SetSurfaceState(HWND wnd, TSurfaceState state, bool activate) = 0;
     virtual void MoveSurface(HWND wnd, const TRect& bounds) = 0;

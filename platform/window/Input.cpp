@@ -340,6 +340,11 @@ void InputSurfaceCloseRequest(HWND wnd) {
         PostMessage(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
 }
 
+void InputSurfaceMinimized(HWND wnd, bool minimized) {
+    if (IsWindow(wnd) && IsIconic(wnd) != minimized)
+        PostMessage(wnd, WM_SYSCOMMAND, minimized ? SC_MINIMIZE : SC_RESTORE, 0);
+}
+
 // --- Capture, focus, activation ------------------------------------------------------------
 
 HWND SetCapture(HWND wnd) {

@@ -22,3 +22,5 @@ void InputText(std::string_view utf8);
 // The desktop moved or activated one of our surfaces by itself.
 void InputSurfaceActivated(HWND wnd, bool active);
 void InputSurfaceCloseRequest(HWND wnd);
+// The desktop minimized or restored a surface (e.g. from its task bar).
+void InputSurfaceMinimized(HWND wnd, bool minimized);

@@ -46,9 +46,15 @@ void Restack(TWindowSystem& s, TWnd* w, HWND after) {
 void EnsureSurface(TWindowSystem& s, TWnd* w) {
     if (w->HasSurface)
         return;
-    s.Backend->CreateSurface(w->Handle, w->Rect, GbkToUtf8(w->Text),
-                             (w->ExStyle & WS_EX_TOOLWINDOW) != 0);
+    TSurfaceKind kind = TSurfaceKind::Normal;
+    if ((w->ExStyle & WS_EX_NOACTIVATE) && (w->ExStyle & WS_EX_TOPMOST))
+        kind = TSurfaceKind::Popup;
+    else if (w->ExStyle & WS_EX_TOOLWINDOW)
+        kind = TSurfaceKind::Tool;
+    s.Backend->CreateSurface(w->Handle, w->Rect, GbkToUtf8(w->Text), kind);
     w->HasSurface = true;
+    if (w->Region)
+        s.Backend->SetSurfaceShape(w->Handle, &*w->Region);
 }
 
 void SizeBuffer(TWnd* top) {
@@ -495,6 +501,8 @@ int SetWindowRgn(HWND wnd, const TRegion* region, bool redraw) {
         w->Region = *region;
     else
         w->Region.reset();
+    if (w->IsTopLevel() && w->HasSurface)
+        GetBackend().SetSurfaceShape(wnd, region);
     if (redraw) {
         if (visible) {
             before.Unite(ShapeInTopLevel(w));

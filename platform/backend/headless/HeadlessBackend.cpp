@@ -7,11 +7,22 @@ THeadlessBackend::THeadlessBackend(TSize screen, int taskBarHeight)
     : Screen(screen), TaskBar(taskBarHeight) {}
 
 void THeadlessBackend::CreateSurface(HWND wnd, const TRect& bounds, std::string_view titleUtf8,
-                                     bool) {
+                                     TSurfaceKind kind) {
     TSurface s;
+    s.Kind = kind;
     s.Bounds = bounds;
     s.Title = std::string(titleUtf8);
     Surfaces[wnd] = s;
+}
+
+void THeadlessBackend::SetSurfaceShape(HWND wnd, const TRegion* shape) {
+    auto it = Surfaces.find(wnd);
+    if (it == Surfaces.end())
+        return;
+    if (shape)
+        it->second.Shape = *shape;
+    else
+        it->second.Shape.reset();
 }
 
 void THeadlessBackend::DestroySurface(HWND wnd) {
@@ -25,7 +36,8 @@ void THeadlessBackend::SetSurfaceState(HWND wnd, TSurfaceState state, bool activ
     if (it == Surfaces.end())
         return;
     it->second.State = state;
-    if (activate && state != TSurfaceState::Hidden && state != TSurfaceState::Minimized)
+    if (activate && state != TSurfaceState::Hidden && state != TSurfaceState::Minimized &&
+        it->second.Kind != TSurfaceKind::Popup)
         DesktopFocus = wnd;
     if ((state == TSurfaceState::Hidden || state == TSurfaceState::Minimized) &&
         DesktopFocus == wnd)

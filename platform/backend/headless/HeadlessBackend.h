@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -21,13 +22,16 @@ public:
         TSurfaceState State = TSurfaceState::Hidden;
         int Presents = 0;
         std::vector<TRect> LastDirty;
+        TSurfaceKind Kind = TSurfaceKind::Normal;
+        std::optional<TRegion> Shape;
     };
 
     explicit THeadlessBackend(TSize screen = {1024, 768}, int taskBarHeight = 30);
 
     // IBackend
     void CreateSurface(HWND wnd, const TRect& bounds, std::string_view titleUtf8,
-                       bool toolWindow) override;
+                       TSurfaceKind kind) override;
+    void SetSurfaceShape(HWND wnd, const TRegion* shape) override;
     void DestroySurface(HWND wnd) override;
     void SetSurfaceState(HWND wnd, TSurfaceState state, bool activate) override;
     void MoveSurface(HWND wnd, const TRect& bounds) override;

@@ -7,6 +7,7 @@
 #include <SDL_syswm.h>
 
 #include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
 
 #include <algorithm>
 #include <array>
@@ -163,11 +164,13 @@ public:
     }
 
     void CreateSurface(HWND wnd, const TRect& b, std::string_view titleUtf8,
-                       bool toolWindow) override {
+                       TSurfaceKind kind) override {
         std::string title(titleUtf8);
         Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
-        if (toolWindow)
+        if (kind != TSurfaceKind::Normal)
             flags |= SDL_WINDOW_SKIP_TASKBAR;
+        if (kind == TSurfaceKind::Popup)
+            flags |= SDL_WINDOW_TOOLTIP;
         SDL_Window* win = SDL_CreateWindow(title.c_str(), b.Left, b.Top, std::max(b.Width(), 1),
                                            std::max(b.Height(), 1), flags);
         if (!win)
@@ -180,6 +183,29 @@ public:
             if (SDL_GetWindowWMInfo(win, &info) && info.subsystem == SDL_SYSWM_X11)
                 XDisplay = info.info.x11.display;
         }
+    }
+
+    void SetSurfaceShape(HWND wnd, const TRegion* shape) override {
+        SDL_Window* win = Find(wnd);
+        if (!win || !XDisplay)
+            return;
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (!SDL_GetWindowWMInfo(win, &info) || info.subsystem != SDL_SYSWM_X11)
+            return;
+        ::Window xwin = info.info.x11.window;
+        if (!shape) {
+            XShapeCombineMask(XDisplay, xwin, ShapeBounding, 0, 0, 0, ShapeSet);
+        } else {
+            std::vector<XRectangle> rects;
+            for (const TRect& r : shape->GetRects()) {
+                rects.push_back(XRectangle{short(r.Left), short(r.Top), (unsigned short)(r.Width()),
+                                           (unsigned short)(r.Height())});
+            }
+            XShapeCombineRectangles(XDisplay, xwin, ShapeBounding, 0, 0, rects.data(),
+                                    int(rects.size()), ShapeSet, YXBanded);
+        }
+        XFlush(XDisplay);
     }
 
     void DestroySurface(HWND wnd) override {
@@ -202,13 +228,19 @@ public:
         case TSurfaceState::Minimized:
             SDL_MinimizeWindow(win);
             break;
-        default:
+        default: {
             if (SDL_GetWindowFlags(win) & SDL_WINDOW_MINIMIZED)
                 SDL_RestoreWindow(win);
+            // Without a window manager showing a window takes the keyboard focus: a window
+            // that is not to be activated gives it back.
+            SDL_Window* focused = SDL_GetKeyboardFocus();
             SDL_ShowWindow(win);
             if (activate)
                 FocusSurface(wnd);
+            else if (focused && focused != win)
+                SDL_SetWindowInputFocus(focused);
             break;
+        }
         }
     }
 
@@ -414,6 +446,12 @@ private:
                 break;
             case SDL_WINDOWEVENT_FOCUS_GAINED:
                 InputSurfaceActivated(wnd, true);
+                break;
+            case SDL_WINDOWEVENT_MINIMIZED:
+                InputSurfaceMinimized(wnd, true);
+                break;
+            case SDL_WINDOWEVENT_RESTORED:
+                InputSurfaceMinimized(wnd, false);
                 break;
             case SDL_WINDOWEVENT_CLOSE:
                 InputSurfaceCloseRequest(wnd);

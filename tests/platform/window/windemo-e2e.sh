@@ -21,7 +21,7 @@ read -r X2 Y2 < <(xdotool getwindowgeometry "$WID" | awk '/Position/ {split($2, 
 if [ "$X2" -ne $((X - 60)) ] || [ "$Y2" -ne $((Y - 40)) ]; then
     echo "drag: window at $X2,$Y2, expected $((X - 60)),$((Y - 40))"; exit 1
 fi
-pixel() { import -window "$WID" -crop 1x1+$1+$2 -depth 8 txt:- | awk 'NR == 2 {print $3}'; }
+pixel() { timeout 5 import -window "$WID" -crop 1x1+$1+$2 -depth 8 txt:- | awk 'NR == 2 {print $3}'; }
 # The first box starts at (15,33) in the window; a typed "a" draws a black bar at x 19..20.
 BEFORE=$(pixel 20 50)
 xdotool mousemove $((X2 + 60)) $((Y2 + 45)); sleep 0.1; xdotool click 1; sleep 0.2
