@@ -53,16 +53,38 @@ void MarkAll(TWnd* w, bool erase, bool frame, bool children) {
 }
 } // namespace
 
+namespace {
+// Collects window shapes to take away in one region operation.
+struct TShapes {
+    std::vector<TRect> Rects;
+    TRegion Shaped;
+    void Add(const TWnd* w, TPoint origin) {
+        if (w->Region)
+            Shaped.Unite(ShapeOf(w, origin));
+        else
+            Rects.emplace_back(origin, w->Rect.Size());
+    }
+    void SubtractFrom(TRegion& r) const {
+        if (!Rects.empty())
+            r.Subtract(TRegion::FromRects(Rects));
+        if (!Shaped.IsEmpty())
+            r.Subtract(Shaped);
+    }
+};
+} // namespace
+
 TRegion VisibleRegion(const TWnd* w, bool clientOnly) {
     TPoint org = OriginInTopLevel(w);
     TRegion r = ShapeOf(w, org);
     TPoint clientOrg = org + w->Client.TopLeft();
     if (clientOnly) {
         r.Intersect(w->Client.Offset(org));
+        TShapes children;
         for (const TWnd* c : w->Children) {
             if (c->Visible())
-                r.Subtract(ShapeOf(c, clientOrg + c->Rect.TopLeft()));
+                children.Add(c, clientOrg + c->Rect.TopLeft());
         }
+        children.SubtractFrom(r);
     }
     for (const TWnd* c = w; c->Parent; c = c->Parent) {
         const TWnd* p = c->Parent;
@@ -73,11 +95,13 @@ TRegion VisibleRegion(const TWnd* w, bool clientOnly) {
         if (r.IsEmpty())
             return r;
         TPoint pclient = porg + p->Client.TopLeft();
+        TShapes above;
         auto it = std::find(p->Children.begin(), p->Children.end(), c);
         for (++it; it != p->Children.end(); ++it) {
             if ((*it)->Visible())
-                r.Subtract(ShapeOf(*it, pclient + (*it)->Rect.TopLeft()));
+                above.Add(*it, pclient + (*it)->Rect.TopLeft());
         }
+        above.SubtractFrom(r);
     }
     const TWnd* top = w;
     while (top->Parent)

@@ -251,3 +251,54 @@ TEST_F(MessagesTest, QuitEndsGetMessageWithItsCode) {
     EXPECT_EQ(m.wParam, 3u);
 }
 } // namespace
+
+namespace {
+class LoopTest : public TWindowTest {};
+
+TEST_F(LoopTest, AnExceptionFromAHandlerGoesToTheLoopHandlerAndTheLoopGoesOn) {
+    HWND w = TopLevel(Bounds(0, 0, 50, 50));
+    Desk->Pump();
+    Handlers[w] = [](HWND, UINT m, WPARAM wp, LPARAM, bool&) -> LRESULT {
+        if (m == WM_USER && wp == 1)
+            throw std::runtime_error("boom");
+        return 0;
+    };
+    std::vector<std::string> shown;
+    SetLoopExceptionHandler([&](std::exception_ptr e) {
+        try {
+            std::rethrow_exception(e);
+        } catch (const std::exception& x) {
+            shown.push_back(x.what());
+        }
+    });
+    Watched = {WM_USER};
+    PostMessage(w, WM_USER, 1, 0);
+    PostMessage(w, WM_USER, 2, 0);
+    Desk->Pump();
+    EXPECT_EQ(shown, std::vector<std::string>{"boom"});
+    EXPECT_EQ(Log.size(), 2u);
+    EXPECT_EQ(GetDispatchDepth(), 0);
+}
+
+TEST_F(LoopTest, ZOrderAndReparenting) {
+    HWND top = TopLevel(Bounds(0, 0, 100, 100));
+    HWND a = Child(top, Bounds(0, 0, 10, 10));
+    HWND b = Child(top, Bounds(0, 0, 10, 10));
+    EXPECT_EQ(GetWindow(top, GW_CHILD), b); // the newest is on top
+    EXPECT_EQ(GetWindow(b, GW_HWNDNEXT), a);
+    EXPECT_EQ(WindowFromPoint({5, 5}), b);
+    BringWindowToTop(a);
+    EXPECT_EQ(GetChildWindows(top), (std::vector<HWND>{a, b}));
+    EXPECT_EQ(WindowFromPoint({5, 5}), a);
+    SetWindowPos(a, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    EXPECT_EQ(WindowFromPoint({5, 5}), b);
+
+    HWND other = TopLevel(Bounds(200, 0, 100, 100));
+    EXPECT_EQ(SetParent(b, other), top);
+    EXPECT_EQ(GetParent(b), other);
+    EXPECT_EQ(WindowFromPoint({205, 5}), b);
+    EXPECT_EQ(WindowFromPoint({5, 5}), a);
+    EXPECT_EQ(SetParent(other, b), nullptr); // a window cannot go inside its own child
+    EXPECT_TRUE(IsChild(other, b));
+}
+} // namespace

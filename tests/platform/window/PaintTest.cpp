@@ -192,3 +192,30 @@ TEST_F(PaintTest, ClassicFrameIsDrawnAroundTheClientArea) {
     EXPECT_EQ(Desk->WindowPixel(w, {r.Width() - 15, 7}), ColorToRGB(clBtnFace));
 }
 } // namespace
+
+namespace {
+class SurfaceTest : public TWindowTest {};
+
+TEST_F(SurfaceTest, PopupsNeverTakeTheDesktopFocusAndRegionsShapeTheSurface) {
+    HWND main = TopLevel(Bounds(0, 0, 100, 100));
+    Desk->Pump();
+    ASSERT_EQ(Desk->FocusedSurface(), main);
+    HWND tip = CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, "Test", "tip",
+                              WS_POPUP, 10, 10, 40, 16, main, 0, nullptr);
+    TRegion round =
+        TRegion::FromRects({Bounds(2, 0, 36, 1), Bounds(0, 1, 40, 14), Bounds(2, 15, 36, 1)});
+    SetWindowRgn(tip, &round, false);
+    ShowWindow(tip, SW_SHOWNA);
+    Desk->Pump();
+    ASSERT_NE(Desk->Surface(tip), nullptr);
+    EXPECT_EQ(Desk->Surface(tip)->Kind, TSurfaceKind::Popup);
+    ASSERT_TRUE(Desk->Surface(tip)->Shape.has_value());
+    EXPECT_EQ(*Desk->Surface(tip)->Shape, round);
+    EXPECT_EQ(Desk->FocusedSurface(), main);
+    EXPECT_EQ(GetActiveWindow(), main);
+    EXPECT_EQ(WindowFromPoint({10, 10}), main); // the cut corner lets the click through
+    EXPECT_EQ(WindowFromPoint({12, 10}), tip);
+    SetWindowRgn(tip, nullptr, true);
+    EXPECT_FALSE(Desk->Surface(tip)->Shape.has_value());
+}
+} // namespace
