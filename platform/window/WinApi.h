@@ -16,6 +16,19 @@ class IBackend;
 // The window layer's services under their classic names. Everything runs on the thread of the
 // message loop. Coordinates of a child window are relative to its parent's client area; those of
 // a top-level window are screen coordinates. Texts are GBK.
+//
+// Message parameters that differ from what one might guess:
+//   WM_PAINT, WM_ERASEBKGND: wParam is the HDC (TDC*) to draw with: origin at the client area's
+//     top-left corner, clipped to the update region and the window's visible part (parent,
+//     siblings above, children, window regions). BeginPaint returns the same context.
+//   WM_NCPAINT: wParam is an HDC with its origin at the window's top-left corner, clipped to the
+//     visible frame.
+//   WM_NCCALCSIZE: lParam is a TNcCalcSizeParams*; rgrc[0] holds the window rectangle (parent
+//     coordinates) on entry and must hold the client rectangle on return.
+//   WM_MOUSEENTER (ours) and WM_MOUSELEAVE are sent to every window the pointer comes over or
+//     leaves, in pairs, without asking; WM_SETCURSOR comes before every WM_MOUSEMOVE that is not
+//     captured.
+//   WM_TIMER of a SetTimer(ms, handler) timer has no window; DispatchMessage calls the handler.
 
 // --- Start and end -------------------------------------------------------------------------
 // Starts the window layer on a backend (it owns it until ShutdownWindowSystem). Starting again
