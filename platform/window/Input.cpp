@@ -158,6 +158,9 @@ void RouteMouse(TWindowSystem& s, TWindowSystem::TQueued& raw) {
         // A press on a window disabled by a modal loop only beeps.
         if (raw.Raw == R::rkMouseButton && raw.Down && !s.Modals.empty() && DeepestWindowAt(screen))
             s.Backend->Beep();
+        // Over a disabled window the pointer is the plain arrow.
+        if (raw.Raw == R::rkMouseMove && !s.Capture && DeepestWindowAt(screen))
+            SetCursor(LoadCursor(nullptr, IDC_ARROW));
         PushFront(s, out);
         return;
     }

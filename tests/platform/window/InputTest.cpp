@@ -319,6 +319,11 @@ TEST_F(InputTest, TheWindowUnderThePointerChoosesTheCursor) {
     EXPECT_EQ(Desk->Cursor(), TCursorShape::IBeam);
     Desk->MouseMove({105, 105});
     EXPECT_EQ(Desk->Cursor(), TCursorShape::Arrow);
+    Desk->MouseMove({205, 120});
+    ASSERT_EQ(Desk->Cursor(), TCursorShape::Hand);
+    EnableWindow(Right, false);
+    Desk->MouseMove({206, 120});
+    EXPECT_EQ(Desk->Cursor(), TCursorShape::Arrow); // a disabled window shows no hand
 }
 
 TEST_F(InputTest, MessageBeepIsCountedAndDesktopServicesStayInside) {
