@@ -1,0 +1,491 @@
+#include "platform/backend/sdl/SdlBackend.h"
+
+#include "platform/window/Input.h"
+#include "platform/window/WinApi.h"
+
+#include <SDL.h>
+#include <SDL_syswm.h>
+
+#include <X11/Xlib.h>
+#include <X11/extensions/shape.h>
+
+#include <algorithm>
+#include <array>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
+
+namespace {
+
+int MapKey(SDL_Keycode k) {
+    if (k >= SDLK_a && k <= SDLK_z)
+        return 'A' + (k - SDLK_a);
+    if (k >= SDLK_0 && k <= SDLK_9)
+        return '0' + (k - SDLK_0);
+    if (k >= SDLK_F1 && k <= SDLK_F12)
+        return VK_F1 + (k - SDLK_F1);
+    if (k >= SDLK_KP_1 && k <= SDLK_KP_9)
+        return VK_NUMPAD0 + 1 + (k - SDLK_KP_1);
+    switch (k) {
+    case SDLK_KP_0:
+        return VK_NUMPAD0;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER:
+        return VK_RETURN;
+    case SDLK_ESCAPE:
+        return VK_ESCAPE;
+    case SDLK_BACKSPACE:
+        return VK_BACK;
+    case SDLK_TAB:
+        return VK_TAB;
+    case SDLK_SPACE:
+        return VK_SPACE;
+    case SDLK_LEFT:
+        return VK_LEFT;
+    case SDLK_RIGHT:
+        return VK_RIGHT;
+    case SDLK_UP:
+        return VK_UP;
+    case SDLK_DOWN:
+        return VK_DOWN;
+    case SDLK_HOME:
+        return VK_HOME;
+    case SDLK_END:
+        return VK_END;
+    case SDLK_PAGEUP:
+        return VK_PRIOR;
+    case SDLK_PAGEDOWN:
+        return VK_NEXT;
+    case SDLK_INSERT:
+        return VK_INSERT;
+    case SDLK_DELETE:
+        return VK_DELETE;
+    case SDLK_LSHIFT:
+    case SDLK_RSHIFT:
+        return VK_SHIFT;
+    case SDLK_LCTRL:
+    case SDLK_RCTRL:
+        return VK_CONTROL;
+    case SDLK_LALT:
+    case SDLK_RALT:
+        return VK_MENU;
+    case SDLK_PAUSE:
+        return VK_PAUSE;
+    case SDLK_CAPSLOCK:
+        return VK_CAPITAL;
+    case SDLK_NUMLOCKCLEAR:
+        return VK_NUMLOCK;
+    case SDLK_KP_PERIOD:
+        return VK_DECIMAL;
+    case SDLK_KP_PLUS:
+        return VK_ADD;
+    case SDLK_KP_MINUS:
+        return VK_SUBTRACT;
+    case SDLK_KP_MULTIPLY:
+        return VK_MULTIPLY;
+    case SDLK_KP_DIVIDE:
+        return VK_DIVIDE;
+    case SDLK_MINUS:
+        return VK_OEM_MINUS;
+    case SDLK_EQUALS:
+        return VK_OEM_PLUS;
+    case SDLK_COMMA:
+        return VK_OEM_COMMA;
+    case SDLK_PERIOD:
+        return VK_OEM_PERIOD;
+    case SDLK_SLASH:
+        return VK_OEM_2;
+    case SDLK_SEMICOLON:
+        return VK_OEM_1;
+    case SDLK_QUOTE:
+        return VK_OEM_7;
+    case SDLK_LEFTBRACKET:
+        return VK_OEM_4;
+    case SDLK_BACKSLASH:
+        return VK_OEM_5;
+    case SDLK_RIGHTBRACKET:
+        return VK_OEM_6;
+    case SDLK_BACKQUOTE:
+        return VK_OEM_3;
+    default:
+        return 0;
+    }
+}
+
+unsigned MapMods(Uint16 mod) {
+    unsigned m = 0;
+    if (mod & KMOD_SHIFT)
+        m |= ssShift;
+    if (mod & KMOD_CTRL)
+        m |= ssCtrl;
+    if (mod & KMOD_ALT)
+        m |= ssAlt;
+    return m;
+}
+
+SDL_SystemCursor SystemCursor(TCursorShape s) {
+    switch (s) {
+    case TCursorShape::IBeam:
+        return SDL_SYSTEM_CURSOR_IBEAM;
+    case TCursorShape::Hand:
+        return SDL_SYSTEM_CURSOR_HAND;
+    case TCursorShape::Wait:
+        return SDL_SYSTEM_CURSOR_WAIT;
+    case TCursorShape::Cross:
+        return SDL_SYSTEM_CURSOR_CROSSHAIR;
+    case TCursorShape::SizeWE:
+        return SDL_SYSTEM_CURSOR_SIZEWE;
+    case TCursorShape::SizeNS:
+        return SDL_SYSTEM_CURSOR_SIZENS;
+    case TCursorShape::SizeNWSE:
+        return SDL_SYSTEM_CURSOR_SIZENWSE;
+    case TCursorShape::SizeNESW:
+        return SDL_SYSTEM_CURSOR_SIZENESW;
+    case TCursorShape::SizeAll:
+        return SDL_SYSTEM_CURSOR_SIZEALL;
+    case TCursorShape::No:
+        return SDL_SYSTEM_CURSOR_NO;
+    default:
+        return SDL_SYSTEM_CURSOR_ARROW;
+    }
+}
+
+class TSdlBackend : public IBackend {
+public:
+    ~TSdlBackend() override {
+        for (auto& [wnd, win] : Windows)
+            SDL_DestroyWindow(win);
+        for (SDL_Cursor* c : Cursors) {
+            if (c)
+                SDL_FreeCursor(c);
+        }
+        SDL_Quit();
+    }
+
+    void CreateSurface(HWND wnd, const TRect& b, std::string_view titleUtf8,
+                       TSurfaceKind kind) override {
+        std::string title(titleUtf8);
+        Uint32 flags = SDL_WINDOW_HIDDEN | SDL_WINDOW_BORDERLESS;
+        if (kind != TSurfaceKind::Normal)
+            flags |= SDL_WINDOW_SKIP_TASKBAR;
+        if (kind == TSurfaceKind::Popup)
+            flags |= SDL_WINDOW_TOOLTIP;
+        SDL_Window* win = SDL_CreateWindow(title.c_str(), b.Left, b.Top, std::max(b.Width(), 1),
+                                           std::max(b.Height(), 1), flags);
+        if (!win)
+            return;
+        Windows[wnd] = win;
+        ById[SDL_GetWindowID(win)] = wnd;
+        if (!XDisplay) {
+            SDL_SysWMinfo info;
+            SDL_VERSION(&info.version);
+            if (SDL_GetWindowWMInfo(win, &info) && info.subsystem == SDL_SYSWM_X11)
+                XDisplay = info.info.x11.display;
+        }
+    }
+
+    void SetSurfaceShape(HWND wnd, const TRegion* shape) override {
+        SDL_Window* win = Find(wnd);
+        if (!win || !XDisplay)
+            return;
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (!SDL_GetWindowWMInfo(win, &info) || info.subsystem != SDL_SYSWM_X11)
+            return;
+        ::Window xwin = info.info.x11.window;
+        if (!shape) {
+            XShapeCombineMask(XDisplay, xwin, ShapeBounding, 0, 0, 0, ShapeSet);
+        } else {
+            std::vector<XRectangle> rects;
+            for (const TRect& r : shape->GetRects()) {
+                rects.push_back(XRectangle{short(r.Left), short(r.Top), (unsigned short)(r.Width()),
+                                           (unsigned short)(r.Height())});
+            }
+            XShapeCombineRectangles(XDisplay, xwin, ShapeBounding, 0, 0, rects.data(),
+                                    int(rects.size()), ShapeSet, YXBanded);
+        }
+        XFlush(XDisplay);
+    }
+
+    void DestroySurface(HWND wnd) override {
+        auto it = Windows.find(wnd);
+        if (it == Windows.end())
+            return;
+        ById.erase(SDL_GetWindowID(it->second));
+        SDL_DestroyWindow(it->second);
+        Windows.erase(it);
+    }
+
+    void SetSurfaceState(HWND wnd, TSurfaceState state, bool activate) override {
+        SDL_Window* win = Find(wnd);
+        if (!win)
+            return;
+        switch (state) {
+        case TSurfaceState::Hidden:
+            SDL_HideWindow(win);
+            break;
+        case TSurfaceState::Minimized:
+            SDL_MinimizeWindow(win);
+            break;
+        default: {
+            if (SDL_GetWindowFlags(win) & SDL_WINDOW_MINIMIZED)
+                SDL_RestoreWindow(win);
+            // Without a window manager showing a window takes the keyboard focus: a window
+            // that is not to be activated gives it back.
+            SDL_Window* focused = SDL_GetKeyboardFocus();
+            SDL_ShowWindow(win);
+            if (activate)
+                FocusSurface(wnd);
+            else if (focused && focused != win)
+                SDL_SetWindowInputFocus(focused);
+            break;
+        }
+        }
+    }
+
+    void MoveSurface(HWND wnd, const TRect& b) override {
+        SDL_Window* win = Find(wnd);
+        if (!win)
+            return;
+        int w = 0, h = 0;
+        SDL_GetWindowSize(win, &w, &h);
+        if (w != b.Width() || h != b.Height())
+            SDL_SetWindowSize(win, std::max(b.Width(), 1), std::max(b.Height(), 1));
+        SDL_SetWindowPosition(win, b.Left, b.Top);
+    }
+
+    void SetSurfaceTitle(HWND wnd, std::string_view titleUtf8) override {
+        if (SDL_Window* win = Find(wnd)) {
+            std::string title(titleUtf8);
+            SDL_SetWindowTitle(win, title.c_str());
+        }
+    }
+
+    void Present(HWND wnd, const TPixelBuffer& px, const std::vector<TRect>& dirty) override {
+        SDL_Window* win = Find(wnd);
+        if (!win)
+            return;
+        SDL_Surface* s = SDL_GetWindowSurface(win);
+        if (!s)
+            return;
+        if (SDL_MUSTLOCK(s))
+            SDL_LockSurface(s);
+        std::vector<SDL_Rect> rects;
+        TRect bounds(0, 0, std::min(px.Width, s->w), std::min(px.Height, s->h));
+        for (const TRect& d : dirty) {
+            TRect r = d.Intersected(bounds);
+            if (r.IsEmpty())
+                continue;
+            for (int y = r.Top; y < r.Bottom; ++y) {
+                auto* row = reinterpret_cast<std::uint32_t*>(
+                    static_cast<std::uint8_t*>(s->pixels) + std::size_t(y) * std::size_t(s->pitch));
+                std::memcpy(row + r.Left, px.Row(y) + r.Left, std::size_t(r.Width()) * 4);
+            }
+            rects.push_back(SDL_Rect{r.Left, r.Top, r.Width(), r.Height()});
+        }
+        if (SDL_MUSTLOCK(s))
+            SDL_UnlockSurface(s);
+        if (!rects.empty())
+            SDL_UpdateWindowSurfaceRects(win, rects.data(), int(rects.size()));
+    }
+
+    void FocusSurface(HWND wnd) override {
+        SDL_Window* win = Find(wnd);
+        if (!win || !(SDL_GetWindowFlags(win) & SDL_WINDOW_SHOWN))
+            return;
+        SDL_RaiseWindow(win);
+        SDL_SetWindowInputFocus(win); // no window manager does it for us on a bare display
+    }
+
+    void SetCursorShape(TCursorShape shape) override {
+        auto i = std::size_t(shape);
+        if (i >= Cursors.size())
+            return;
+        if (!Cursors[i])
+            Cursors[i] = SDL_CreateSystemCursor(SystemCursor(shape));
+        if (Cursors[i])
+            SDL_SetCursor(Cursors[i]);
+    }
+
+    TRect GetScreenRect() override {
+        SDL_Rect r;
+        if (SDL_GetDisplayBounds(0, &r) != 0)
+            return TRect(0, 0, 1024, 768);
+        return TRect::FromXYWH(r.x, r.y, r.w, r.h);
+    }
+
+    TRect GetWorkArea() override {
+        SDL_Rect r;
+        if (SDL_GetDisplayUsableBounds(0, &r) != 0)
+            return GetScreenRect();
+        return TRect::FromXYWH(r.x, r.y, r.w, r.h);
+    }
+
+    // The root window's pointer: right even while one of our windows moves under it.
+    TPoint GetPointerPos() override {
+        if (XDisplay) {
+            ::Window root, child;
+            int rx = 0, ry = 0, wx = 0, wy = 0;
+            unsigned mask = 0;
+            if (XQueryPointer(XDisplay, DefaultRootWindow(XDisplay), &root, &child, &rx, &ry, &wx,
+                              &wy, &mask))
+                return {rx, ry};
+        }
+        int x = 0, y = 0;
+        SDL_GetGlobalMouseState(&x, &y);
+        return {x, y};
+    }
+
+    std::uint64_t Now() override { return SDL_GetTicks64(); }
+
+    void WaitForEvents(int timeoutMs) override {
+        SDL_Event e;
+        int got = 0;
+        if (timeoutMs == 0)
+            got = SDL_PollEvent(&e);
+        else if (timeoutMs < 0)
+            got = SDL_WaitEvent(&e);
+        else
+            got = SDL_WaitEventTimeout(&e, timeoutMs);
+        while (got) {
+            Handle(e);
+            got = SDL_PollEvent(&e);
+        }
+    }
+
+    void Beep() override {
+        if (XDisplay) {
+            XBell(XDisplay, 0);
+            XFlush(XDisplay);
+        }
+    }
+
+    std::string GetClipboardText() override {
+        char* t = SDL_GetClipboardText();
+        std::string out = t ? t : "";
+        SDL_free(t);
+        return out;
+    }
+
+    void SetClipboardText(std::string_view utf8) override {
+        std::string t(utf8);
+        SDL_SetClipboardText(t.c_str());
+        SDL_PumpEvents(); // the clipboard is served while events are pumped
+    }
+
+    bool OpenUrl(std::string_view utf8) override {
+        std::string t(utf8);
+        return SDL_OpenURL(t.c_str()) == 0;
+    }
+
+private:
+    std::map<HWND, SDL_Window*> Windows;
+    std::map<Uint32, HWND> ById;
+    Display* XDisplay = nullptr;
+    std::array<SDL_Cursor*, 11> Cursors{};
+
+    SDL_Window* Find(HWND wnd) {
+        auto it = Windows.find(wnd);
+        return it == Windows.end() ? nullptr : it->second;
+    }
+
+    HWND WndOfId(Uint32 id) {
+        auto it = ById.find(id);
+        return it == ById.end() ? nullptr : it->second;
+    }
+
+    TPoint ScreenPoint(Uint32 windowId, int x, int y) {
+        if (XDisplay)
+            return GetPointerPos();
+        SDL_Window* win = SDL_GetWindowFromID(windowId);
+        int wx = 0, wy = 0;
+        if (win)
+            SDL_GetWindowPosition(win, &wx, &wy);
+        return {wx + x, wy + y};
+    }
+
+    void Handle(const SDL_Event& e) {
+        switch (e.type) {
+        case SDL_MOUSEMOTION:
+            InputMouseMove(ScreenPoint(e.motion.windowID, e.motion.x, e.motion.y),
+                           MapMods(Uint16(SDL_GetModState())));
+            break;
+        case SDL_MOUSEBUTTONDOWN:
+        case SDL_MOUSEBUTTONUP: {
+            TMouseButton b = e.button.button == SDL_BUTTON_RIGHT    ? TMouseButton::Right
+                             : e.button.button == SDL_BUTTON_MIDDLE ? TMouseButton::Middle
+                                                                    : TMouseButton::Left;
+            if (e.button.button > SDL_BUTTON_RIGHT)
+                break;
+            InputMouseButton(ScreenPoint(e.button.windowID, e.button.x, e.button.y), b,
+                             e.type == SDL_MOUSEBUTTONDOWN, MapMods(Uint16(SDL_GetModState())));
+            break;
+        }
+        case SDL_MOUSEWHEEL: {
+            int x = 0, y = 0;
+            SDL_GetMouseState(&x, &y);
+            InputMouseWheel(ScreenPoint(e.wheel.windowID, x, y), e.wheel.y * WHEEL_DELTA,
+                            MapMods(Uint16(SDL_GetModState())));
+            break;
+        }
+        case SDL_KEYDOWN:
+        case SDL_KEYUP:
+            if (int vk = MapKey(e.key.keysym.sym))
+                InputKey(vk, e.type == SDL_KEYDOWN, MapMods(e.key.keysym.mod));
+            break;
+        case SDL_TEXTINPUT:
+            InputText(e.text.text);
+            break;
+        case SDL_WINDOWEVENT: {
+            HWND wnd = WndOfId(e.window.windowID);
+            switch (e.window.event) {
+            case SDL_WINDOWEVENT_EXPOSED:
+                if (SDL_Window* win = Find(wnd))
+                    SDL_UpdateWindowSurface(win);
+                break;
+            case SDL_WINDOWEVENT_FOCUS_GAINED:
+                InputSurfaceActivated(wnd, true);
+                break;
+            case SDL_WINDOWEVENT_MINIMIZED:
+                InputSurfaceMinimized(wnd, true);
+                break;
+            case SDL_WINDOWEVENT_RESTORED:
+                InputSurfaceMinimized(wnd, false);
+                break;
+            case SDL_WINDOWEVENT_CLOSE:
+                InputSurfaceCloseRequest(wnd);
+                break;
+            case SDL_WINDOWEVENT_LEAVE:
+                InputMouseLeftDesktop();
+                break;
+            default:
+                break;
+            }
+            break;
+        }
+        case SDL_QUIT:
+            PostQuitMessage(0);
+            break;
+        default:
+            break;
+        }
+    }
+};
+} // namespace
+
+std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
+    const char* name = programName && *programName ? programName : "program";
+    if (!std::getenv("SDL_VIDEODRIVER"))
+        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) {
+        std::fprintf(stderr, "%s: cannot open the display (%s)\n", name, SDL_GetError());
+        std::exit(1);
+    }
+    SDL_StartTextInput();
+    return std::make_unique<TSdlBackend>();
+}
