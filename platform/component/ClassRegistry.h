@@ -2,11 +2,13 @@
 
 #include <any>
 #include <climits>
+#include <concepts>
 #include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
+#include <type_traits>
 #include <typeinfo>
 #include <vector>
 
@@ -161,8 +163,9 @@ public:
     }
 
     // The default of the property added last (ordinals: numbers, enum values, set bits).
-    TClassProperties& Default(long long value) {
-        FLast->DefaultOrd = value;
+    template <class V>
+    requires std::is_integral_v<V> || std::is_enum_v<V> TClassProperties& Default(V value) {
+        FLast->DefaultOrd = (long long)value;
         return *this;
     }
     TClassProperties& Default(std::string value) {
@@ -175,7 +178,8 @@ public:
         FLast->StoredFn = [stored](TPersistent& o) { return stored(Cast(o)); };
         return *this;
     }
-    TClassProperties& Stored(bool stored) {
+    template <class B>
+    requires std::same_as<B, bool> TClassProperties& Stored(B stored) {
         FLast->StoredFn = [stored](TPersistent&) { return stored; };
         return *this;
     }

@@ -1,6 +1,7 @@
 #include "platform/component/LayoutLexer.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "platform/core/Gbk.h"
 
@@ -58,6 +59,25 @@ bool IsValidUtf8(std::string_view s) {
         i += n + 1;
     }
     return true;
+}
+
+// "U+1F600" for the first character of valid UTF-8 text that GBK cannot hold.
+std::string FirstNonGbk(std::string_view utf8) {
+    std::size_t i = 0;
+    while (i < utf8.size()) {
+        unsigned char c = static_cast<unsigned char>(utf8[i]);
+        std::size_t n = c < 0x80 ? 0 : c < 0xE0 ? 1 : c < 0xF0 ? 2 : 3;
+        char32_t cp = n == 0 ? c : n == 1 ? (c & 0x1F) : n == 2 ? (c & 0x0F) : (c & 0x07);
+        for (std::size_t k = 1; k <= n; ++k)
+            cp = (cp << 6) | (static_cast<unsigned char>(utf8[i + k]) & 0x3F);
+        i += n + 1;
+        if (cp != '?' && UnicodeToGbk(cp) == "?") {
+            char buffer[16];
+            std::snprintf(buffer, sizeof buffer, "U+%04X", unsigned(cp));
+            return buffer;
+        }
+    }
+    return "?";
 }
 
 } // namespace
@@ -212,7 +232,8 @@ TLayoutToken TLayoutLexer::ScanString() {
         // Utf8ToGbk writes "?" for what GBK cannot hold: more "?" than given means a loss.
         if (std::count(gbk.begin(), gbk.end(), '?') !=
             std::count(segment.begin(), segment.end(), '?'))
-            Fail(t.Line, "A character of the string \"" + segment + "\" does not exist in GBK");
+            Fail(t.Line, "The string holds character " + FirstNonGbk(segment) +
+                             ", which GBK does not have");
         t.Text += gbk;
         segment.clear();
     };

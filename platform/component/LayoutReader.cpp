@@ -301,9 +301,17 @@ void TLayoutReader::ReadOrdinal(TPersistent& object, const TPropertyInfo& proper
             ok = property.Idents->ValueOf(t.Text, value);
         }
     }
-    if (!ok)
-        Fail(t.Line, "Bad value " + t.Describe() + " for " + property.Name + ": " +
-                         TypeKindName(property.Kind) + " expected");
+    if (!ok) {
+        std::string expected = TypeKindName(property.Kind);
+        if (property.Kind == tkEnumeration && property.Idents != nullptr &&
+            property.Idents->Count() <= 12) {
+            expected = "one of ";
+            for (int i = 0; i < property.Idents->Count(); ++i)
+                expected += (i > 0 ? ", " : "") + property.Idents->Entry(i).first;
+        }
+        Fail(t.Line,
+             "Bad value " + t.Describe() + " for " + property.Name + ": " + expected + " expected");
+    }
     if (value < property.MinValue || value > property.MaxValue)
         Fail(t.Line, "Value " + t.Describe() + " out of range for " + property.Name);
     Apply(property.Name, t.Line, [&] { property.SetOrd(object, value); });
