@@ -24,6 +24,9 @@ public:
             c->Free();
         }
     }
+    bool Contains(TComponent* c) const {
+        return std::find(List.begin(), List.end(), c) != List.end();
+    }
     void Forget() {
         for (TComponent* c : List)
             RemoveFreeNotification(c);
@@ -111,6 +114,8 @@ TComponent* TLayoutReader::CreateRoot(TComponent* owner) {
         Fail(cls.Line, "Class " + cls.Text + " cannot be created from a layout");
     TComponent* root = nullptr;
     Apply(cls.Text, cls.Line, [&] { root = info->Factory()(owner); });
+    if (root == nullptr)
+        Fail(cls.Line, "Class " + cls.Text + " created no component");
     TComponentPtr<TComponent> guard(root);
     if (!SameText(root->ClassName(), info->Name()))
         Fail(cls.Line, "Class " + info->Name() + " creates objects of class " + root->ClassName());
@@ -139,21 +144,27 @@ void TLayoutReader::ReadInto(TComponent& root) {
         root.Exclude(csLoading);
         throw;
     }
-    FCreated->Forget();
     FinishLoading();
+    FCreated->Forget();
 }
 
 void TLayoutReader::FinishLoading() {
+    // A Loaded override may destroy components of the layout: only live ones are visited.
+    auto alive = [this](TComponent* c) { return c == FRoot || FCreated->Contains(c); };
     for (TComponent* c : FLoadOrder)
         c->Exclude(csReading);
     try {
-        for (TComponent* c : FLoadOrder) {
-            c->Loaded();
-            c->Exclude(csLoading); // even when an override forgot the inherited call
-        }
+        for (TComponent* c : FLoadOrder)
+            if (alive(c)) {
+                c->Loaded();
+                if (alive(c))
+                    c->Exclude(csLoading); // even when an override forgot the inherited call
+            }
     } catch (...) {
         for (TComponent* c : FLoadOrder)
-            c->Exclude(csLoading);
+            if (alive(c))
+                c->Exclude(csLoading);
+        FCreated->Forget();
         throw;
     }
 }
@@ -186,6 +197,8 @@ void TLayoutReader::ReadChild(TComponent& parent) {
         Fail(cls.Line, "Class " + cls.Text + " cannot be created from a layout");
     TComponent* c = nullptr;
     Apply(cls.Text, cls.Line, [&] { c = info->Factory()(FRoot); });
+    if (c == nullptr)
+        Fail(cls.Line, "Class " + cls.Text + " created no component");
     FCreated->Add(c);
     if (!SameText(c->ClassName(), info->Name()))
         Fail(cls.Line, "Class " + info->Name() + " creates objects of class " + c->ClassName());

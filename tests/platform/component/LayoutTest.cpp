@@ -143,6 +143,23 @@ TEST_F(LayoutTest, PropertiesAreAppliedInFileOrderAndLoadedRunsOnceEach) {
     EXPECT_EQ(Form->ComponentCount(), 4); // everything is owned by the root
 }
 
+TEST_F(LayoutTest, ComponentFreedByAnotherOnesLoadedIsNotLoaded) {
+    ReadLayout(*Form,
+               "object F: TTestForm\n"
+               "  object K: TTestKiller\n"
+               "    Victim = V\n"
+               "  end\n"
+               "  object V: TTestControl\n"
+               "  end\n"
+               "  object W: TTestControl\n"
+               "  end\n"
+               "end\n",
+               "killer.layout");
+    EXPECT_EQ(TestLog(), (std::vector<std::string>{"Loaded F", "Loaded K", "Loaded W"}));
+    EXPECT_EQ(Form->FindComponent("V"), nullptr);
+    EXPECT_TRUE(Control("W").ComponentState().Empty());
+}
+
 TEST_F(LayoutTest, WritingGivesTheCanonicalFormAndReadsBackEqual) {
     const std::string canonical = FileText(LayoutPath("sample.layout"));
     ReadLayoutFile(*Form, LayoutPath("sample.layout"));

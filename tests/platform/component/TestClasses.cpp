@@ -205,6 +205,11 @@ void RegisterAll() {
             [](TTestTimer& t, bool v) { t.Enabled = v; })
         .Default(1)
         .Event<TNotifyEvent>("OnTimer", [](TTestTimer& t) -> TNotifyEvent& { return t.OnTimer; });
+
+    RegisterComponentClass<TTestKiller>("TTestKiller", "TComponent")
+        .Component(
+            "Victim", [](TTestKiller& k) { return k.Victim; },
+            [](TTestKiller& k, TComponent* v) { k.Victim = v; });
 }
 
 } // namespace
@@ -289,4 +294,12 @@ void TTestForm::Notification(TComponent* component, TOperation operation) {
 void TTestTimer::Loaded() {
     LogLoaded(*this);
     TComponent::Loaded();
+}
+
+void TTestKiller::Loaded() {
+    TComponent::Loaded();
+    TestLog().push_back("Loaded " + Name());
+    if (Victim != nullptr)
+        Victim->Free();
+    Victim = nullptr;
 }

@@ -154,5 +154,16 @@ protected:
     void Loaded() override;
 };
 
+// Frees the component its Victim property names when it is loaded.
+class TTestKiller : public TComponent {
+public:
+    explicit TTestKiller(TComponent* owner) : TComponent(owner) {}
+    std::string ClassName() const override { return "TTestKiller"; }
+    TComponent* Victim = nullptr;
+
+protected:
+    void Loaded() override;
+};
+
 // Registers the classes above once.
 void RegisterTestClasses();
