@@ -136,6 +136,10 @@ protected:
     // Called once after the component and its layout siblings have been read; clears
     // csLoading. Overrides call the inherited one first.
     virtual void Loaded();
+    // Reads the component's part of a layout: read() applies its properties and creates the
+    // components placed inside it. An override can act before and after (a memo takes its
+    // edit value from the lines it was given); it calls read() exactly once.
+    virtual void ReadState(const std::function<void()>& read) { read(); }
     // Called when destruction starts; sets csDestroying on this and the owned components.
     virtual void Destroying();
     // Destroys the owned components, last created first.

@@ -132,8 +132,7 @@ void TLayoutReader::ReadInto(TComponent& root) {
     root.Include(csReading);
     FLoadOrder.assign(1, &root);
     try {
-        ReadBody(root, true);
-        ExpectWord("end");
+        ReadState(root);
         TLayoutToken rest = FLexer.Next();
         if (rest.Kind != ltEnd)
             Fail(rest.Line, "Text after the end of the layout: " + rest.Describe());
@@ -169,8 +168,7 @@ void TLayoutReader::FinishLoading() {
     }
 }
 
-void TLayoutReader::ReadBody(TComponent& component, bool isRoot) {
-    (void)isRoot;
+void TLayoutReader::ReadBody(TComponent& component) {
     while (true) {
         const TLayoutToken& t = FLexer.Peek();
         if (t.IsWord("end"))
@@ -212,8 +210,20 @@ void TLayoutReader::ReadChild(TComponent& parent) {
         Fail(name.Line, "Component " + name.Text + " (" + cls.Text + ") cannot be placed inside " +
                             parent.Name());
     FLoadOrder.push_back(c);
-    ReadBody(*c, false);
-    ExpectWord("end");
+    ReadState(*c);
+}
+
+void TLayoutReader::ReadState(TComponent& component) {
+    bool read = false;
+    component.ReadState([&] {
+        if (read)
+            throw EComponentError("ReadState of " + component.Name() + " read twice");
+        read = true;
+        ReadBody(component);
+        ExpectWord("end");
+    });
+    if (!read)
+        Fail(FLexer.Peek().Line, "Component " + component.Name() + " did not read its part");
 }
 
 void TLayoutReader::ReadProperty(TComponent& component, TPersistent& holder,

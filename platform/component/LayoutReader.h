@@ -38,7 +38,8 @@ struct TPropertyInfo;
 //
 // Reading: every component is created through the class registry, owned by the root, named,
 // placed inside the enclosing component (SetParentComponent) and marked csLoading and
-// csReading; its properties are applied in file order as they are read. Links are resolved
+// csReading; its properties are applied in file order as they are read, and the components
+// inside it are created, all within its ReadState. Links are resolved
 // when the whole file has been read. Then csReading is cleared everywhere and Loaded is called
 // once on every component in creation order (the root first, then each component before the
 // ones inside it, in file order); Loaded clears csLoading. Any fault raises EReadError naming
@@ -66,7 +67,8 @@ private:
     class TCreatedList;
 
     void ReadInto(TComponent& root);
-    void ReadBody(TComponent& component, bool isRoot);
+    void ReadState(TComponent& component);
+    void ReadBody(TComponent& component);
     void ReadChild(TComponent& parent);
     void ReadProperty(TComponent& component, TPersistent& holder, const std::string& eventPrefix);
     void ReadValue(TComponent& component, TPersistent& object, const TPropertyInfo& property,

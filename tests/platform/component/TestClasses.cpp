@@ -266,6 +266,12 @@ void TTestControl::Notification(TComponent* component, TOperation operation) {
         FocusControl = nullptr;
 }
 
+void TTestControl::ReadState(const std::function<void()>& read) {
+    TestLog().push_back("{ " + Name());
+    read();
+    TestLog().push_back("} " + Name());
+}
+
 void TTestControl::Loaded() {
     LogLoaded(*this);
     ++LoadedCount;

@@ -120,6 +120,7 @@ public:
 protected:
     void Notification(TComponent* component, TOperation operation) override;
     void Loaded() override;
+    void ReadState(const std::function<void()>& read) override;
 };
 
 // A form: the root of a layout, offering its handlers by name.
