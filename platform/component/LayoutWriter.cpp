@@ -154,7 +154,8 @@ void TLayoutWriter::WriteProperty(TComponent& component, TPersistent& object,
         Line(depth, name + " = resource " + QuoteLayoutString(p.GetStr(object)));
         return;
     case tkClass:
-        WriteProperties(component, *p.GetObj(object), name + ".", eventPrefix, depth);
+        if (TPersistent* inner = p.GetObj(object))
+            WriteProperties(component, *inner, name + ".", eventPrefix, depth);
         return;
     case tkStrings: {
         auto* strings = dynamic_cast<TStrings*>(p.GetObj(object));
@@ -186,7 +187,8 @@ void TLayoutWriter::WriteProperty(TComponent& component, TPersistent& object,
     }
     case tkComponent: {
         TComponent* target = p.GetComp(object);
-        if (target == &FRoot || (target->Owner() == &FRoot && !target->Name().empty()))
+        if (target != nullptr &&
+            (target == &FRoot || (target->Owner() == &FRoot && !target->Name().empty())))
             Line(depth, name + " = " + target->Name());
         return;
     }

@@ -173,6 +173,14 @@ TEST_F(LayoutTest, WritingGivesTheCanonicalFormAndReadsBackEqual) {
     ReadLayoutFile(*messy, LayoutPath("messy.layout"));
     EXPECT_EQ(WriteLayout(*messy), canonical);
 
+    // CR LF line ends and a byte-order mark change nothing.
+    std::string windows = "\xEF\xBB\xBF";
+    for (char c : canonical)
+        windows += c == '\n' ? std::string("\r\n") : std::string(1, c);
+    auto fromWindows = MakeComponent<TTestForm>(nullptr);
+    ReadLayout(*fromWindows, windows, "windows.layout");
+    EXPECT_EQ(WriteLayout(*fromWindows), canonical);
+
     // read -> write -> read -> write is stable.
     auto again = MakeComponent<TTestForm>(nullptr);
     ReadLayout(*again, written, "written.layout");
