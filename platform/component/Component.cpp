@@ -46,15 +46,7 @@ TComponent::~TComponent() {
     FDeleting = true;
     if (!FState.Contains(csDestroying))
         Destroying();
-    // Partners first. Those sharing our owner (and the owner itself) hear it from the owner below.
-    while (!FFreeNotifies.empty()) {
-        TComponent* other = FFreeNotifies.back();
-        FFreeNotifies.pop_back();
-        EraseOne(other->FFreeNotifies, this);
-        bool toldByOwner = FOwner != nullptr && (other == FOwner || other->FOwner == FOwner);
-        if (!toldByOwner)
-            other->Notification(this, opRemove);
-    }
+    NotifyFreeNotifies();
     DestroyComponents();
     if (FOwner != nullptr)
         FOwner->RemoveComponent(this);
@@ -65,7 +57,20 @@ void TComponent::Free() {
         return; // already on its way out
     FDeleting = true;
     Destroying();
+    NotifyFreeNotifies(); // while the component is still whole
     delete this;
+}
+
+void TComponent::NotifyFreeNotifies() {
+    // Those sharing our owner (and the owner itself) hear it from the owner when we leave it.
+    while (!FFreeNotifies.empty()) {
+        TComponent* other = FFreeNotifies.back();
+        FFreeNotifies.pop_back();
+        EraseOne(other->FFreeNotifies, this);
+        bool toldByOwner = FOwner != nullptr && (other == FOwner || other->FOwner == FOwner);
+        if (!toldByOwner)
+            other->Notification(this, opRemove);
+    }
 }
 
 void TComponent::Destroying() {

@@ -54,12 +54,13 @@ enum TOperation { opInsert, opRemove };
 // owner's list and everybody concerned is told. A component without owner belongs to whoever
 // created it, typically through a TComponentPtr (a std::unique_ptr that frees through Free()).
 //
-// Destruction, in this order: csDestroying is set and Destroying() runs (Free() does this before
-// any destructor of the derived classes; a plain delete only when the base destructor is
-// reached); every component that asked for a free notification gets Notification(this,
-// opRemove); the owned components are destroyed, last created first; the component leaves its
-// owner, which gets Notification(this, opRemove) and passes it on to the other components it
-// owns. A derived class whose owned components must go while its own members still exist calls
+// Destruction, in this order: csDestroying is set and Destroying() runs; every component that
+// asked for a free notification gets Notification(this, opRemove); the destructors of the
+// derived classes run; the owned components are destroyed, last created first; the component
+// leaves its owner, which gets Notification(this, opRemove) and passes it on to the other
+// components it owns. Free() (and an owner destroying what it owns) does the first two steps
+// while the component is still whole; a plain delete only when the base destructor is reached.
+// A derived class whose owned components must go while its own members still exist calls
 // DestroyComponents() first thing in its destructor.
 class TComponent : public TPersistent {
 public:
@@ -150,6 +151,7 @@ private:
     friend class TLayoutWriter;
 
     void NotifyOwnedOf(TComponent* component, TOperation operation);
+    void NotifyFreeNotifies();
     void ValidateRename(const std::string& name) const;
     [[noreturn]] static void ThrowMissingComponent(std::string_view name, bool wrongClass);
     void Include(TComponentStateFlag flag) { FState.Include(flag); }

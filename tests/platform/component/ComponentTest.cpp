@@ -142,6 +142,28 @@ TEST_F(ComponentTest, FreeNotificationDropsTheLinkWhicheverGoesFirst) {
     EXPECT_FALSE(Log.Has("Control2 remove Style2"));
 }
 
+// A listener that looks at what it is told about, as a link holder may.
+class TInspector : public TComponent {
+public:
+    using TComponent::TComponent;
+    std::string Seen;
+
+protected:
+    void Notification(TComponent* component, TOperation operation) override {
+        TComponent::Notification(component, operation);
+        if (operation == opRemove)
+            Seen = dynamic_cast<TTracked*>(component) != nullptr ? "whole" : "partial";
+    }
+};
+
+TEST_F(ComponentTest, FreeNotificationComesWhileTheFreedComponentIsWhole) {
+    auto inspector = MakeComponent<TInspector>(nullptr);
+    auto* target = new TTracked(nullptr, Log, "Target");
+    inspector->FreeNotification(target);
+    target->Free();
+    EXPECT_EQ(inspector->Seen, "whole");
+}
+
 TEST_F(ComponentTest, RemoveFreeNotificationStopsTheNotice) {
     auto formA = MakeComponent<TTracked>(nullptr, Log, "FormA");
     auto formB = MakeComponent<TTracked>(nullptr, Log, "FormB");
