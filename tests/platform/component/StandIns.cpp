@@ -25,7 +25,7 @@ const TIdentMap kAligns{{"alNone", 0}, {"alTop", 1},   {"alBottom", 2},
                         {"alLeft", 3}, {"alRight", 4}, {"alClient", 5}};
 const TIdentMap kScrollStyles{{"ssNone", 0}, {"ssHorizontal", 1}, {"ssVertical", 2}, {"ssBoth", 3}};
 
-enum TSpecKind {
+enum TEntryKind {
     skInt,
     skBool,
     skEnum,
@@ -40,15 +40,16 @@ enum TSpecKind {
     skKeyEvent
 };
 
-struct TSpec {
+struct TEntry {
     const char* Name;
-    TSpecKind Kind;
+    TEntryKind Kind;
     const TIdentMap* Idents = nullptr;
     const char* Class = nullptr; // nested object class or collection item class
 };
 
-template <class H> void AddSpecs(TClassProperties<H> props, std::initializer_list<TSpec> specs) {
-    for (const TSpec& s : specs) {
+template <class H>
+void AddEntries(TClassProperties<H> props, std::initializer_list<TEntry> entries) {
+    for (const TEntry& s : entries) {
         std::string n = s.Name;
         auto hasOrd = [n](H& h) { return h.Values.Ordinals.count(n) > 0; };
         auto getOrd = [n](H& h) { return h.Values.Ordinals[n]; };
@@ -138,33 +139,33 @@ template <class H> void AddSpecs(TClassProperties<H> props, std::initializer_lis
 }
 
 void RegisterComponent(const std::string& name, const std::string& parent,
-                       std::initializer_list<TSpec> specs) {
+                       std::initializer_list<TEntry> entries) {
     TClassInfo& info =
         TClassRegistry::Global().Register(name, parent, [name](TComponent* owner) -> TComponent* {
             return new TStandInComponent(owner, name);
         });
-    AddSpecs(TClassProperties<TStandInComponent>(info), specs);
+    AddEntries(TClassProperties<TStandInComponent>(info), entries);
 }
 
 void RegisterAll() {
     auto& registry = TClassRegistry::Global();
-    AddSpecs(TClassProperties<TStandInObject>(registry.Register("TStandInFont", "TPersistent")),
-             {{"Charset", skInt, &kCharsets},
-              {"Color", skColor},
-              {"Height", skInt},
-              {"Name", skString},
-              {"Style", skSet, &kFontStyles}});
-    AddSpecs(
+    AddEntries(TClassProperties<TStandInObject>(registry.Register("TStandInFont", "TPersistent")),
+               {{"Charset", skInt, &kCharsets},
+                {"Color", skColor},
+                {"Height", skInt},
+                {"Name", skString},
+                {"Style", skSet, &kFontStyles}});
+    AddEntries(
         TClassProperties<TStandInObject>(registry.Register("TStandInConstraints", "TPersistent")),
         {{"MinWidth", skInt}});
-    AddSpecs(TClassProperties<TStandInObject>(registry.Register("TStandInStyle", "TPersistent")),
-             {{"Font", skObject, nullptr, "TStandInFont"},
-              {"TransparentBorder", skBool},
-              {"IsFontAssigned", skBool}});
-    AddSpecs(TClassProperties<TStandInObject>(
-                 registry.Register("TStandInMemoProperties", "TPersistent")),
-             {{"ReadOnly", skBool}, {"ScrollBars", skEnum, &kScrollStyles}});
-    AddSpecs(
+    AddEntries(TClassProperties<TStandInObject>(registry.Register("TStandInStyle", "TPersistent")),
+               {{"Font", skObject, nullptr, "TStandInFont"},
+                {"TransparentBorder", skBool},
+                {"IsFontAssigned", skBool}});
+    AddEntries(TClassProperties<TStandInObject>(
+                   registry.Register("TStandInMemoProperties", "TPersistent")),
+               {{"ReadOnly", skBool}, {"ScrollBars", skEnum, &kScrollStyles}});
+    AddEntries(
         TClassProperties<TStandInItem>(registry.Register("TsuiTitleBarButton", "TCollectionItem")),
         {{"ButtonType", skEnum, &kButtonTypes},
          {"Transparent", skBool},
@@ -173,7 +174,7 @@ void RegisterAll() {
          {"PicNormal", skPicture},
          {"PicMouseOn", skPicture},
          {"PicMouseDown", skPicture}});
-    AddSpecs(
+    AddEntries(
         TClassProperties<TStandInItem>(registry.Register("TsuiTitleBarSection", "TCollectionItem")),
         {{"AutoSize", skBool},
          {"Width", skInt},
@@ -183,7 +184,7 @@ void RegisterAll() {
 
     RegisterComponent("TStandInControl", "TComponent",
                       {{"Left", skInt}, {"Top", skInt}, {"Width", skInt}, {"Height", skInt}});
-    const std::initializer_list<TSpec> form = {
+    const std::initializer_list<TEntry> form = {
         {"Caption", skString},
         {"PixelsPerInch", skInt},
         {"Position", skEnum, &kPositions},
