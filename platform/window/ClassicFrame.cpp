@@ -1,6 +1,7 @@
 #include "platform/window/ClassicFrame.h"
 
 #include "platform/draw/DC.h"
+#include "platform/draw/SystemFonts.h"
 #include "platform/window/WindowSystem.h"
 
 TClassicFrameMetrics ClassicFrameMetrics(unsigned style, unsigned exStyle, TSize size) {
@@ -136,8 +137,20 @@ void CaptionButton(TDC& dc, const TRect& r, int kind) {
 }
 } // namespace
 
-void DrawCaptionText(TDC&, const TRect&, std::string_view, bool) {
-    // Waits for the drawing context's text output.
+// The window text in the desktop's caption font (bold), vertically centred, shortened with an
+// ellipsis when it does not fit.
+void DrawCaptionText(TDC& dc, const TRect& r, std::string_view text, bool active) {
+    if (text.empty() || r.IsEmpty())
+        return;
+    TLogFont font = GetMessageLogFont();
+    font.Weight = FW_BOLD;
+    int saved = dc.SaveDC();
+    dc.SelectFont(font);
+    dc.SetTextColor(active ? clCaptionText : clInactiveCaptionText);
+    dc.SetBkMode(TRANSPARENT);
+    TRect box = r;
+    dc.DrawText(text, box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+    dc.RestoreDC(saved);
 }
 
 void DrawClassicFrame(TWnd* w, TDC& dc) {

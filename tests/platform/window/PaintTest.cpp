@@ -191,6 +191,24 @@ TEST_F(PaintTest, ClassicFrameIsDrawnAroundTheClientArea) {
     EXPECT_EQ(SendMessage(w, WM_NCHITTEST, 0, PointToLParam({r.Left + 1, r.Top + 40})), HTBORDER);
     EXPECT_EQ(Desk->WindowPixel(w, {r.Width() - 15, 7}), ColorToRGB(clBtnFace));
 }
+
+TEST_F(PaintTest, CaptionTextIsDrawnInTheCaptionColourAndFollowsTheWindowText) {
+    HWND w =
+        TopLevel(Bounds(200, 200, 160, 80), WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+    auto textPixels = [&] {
+        int n = 0;
+        for (int y = 3; y < 19; ++y)
+            for (int x = 4; x < 100; ++x)
+                n += Desk->WindowPixel(w, {x, y}) == ColorToRGB(clCaptionText);
+        return n;
+    };
+    SetWindowText(w, "");
+    Desk->Pump();
+    EXPECT_EQ(textPixels(), 0);
+    SetWindowText(w, "Qorvin \xB2\xE2\xCA\xD4"); // "Qorvin 测试"
+    Desk->Pump();
+    EXPECT_GT(textPixels(), 20);
+}
 } // namespace
 
 namespace {
