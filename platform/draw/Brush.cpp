@@ -21,12 +21,17 @@ void TBrush::SetBitmap(const TBitmap* bitmap) {
         return;
     Pattern = bitmap && !bitmap->Empty() ? std::make_shared<const TPixelBuffer>(bitmap->Pixels())
                                          : nullptr;
+    // A pattern is a fill: a clear brush becomes solid again.
+    if (Pattern)
+        FStyle = bsSolid;
     Changed();
 }
 
 TLogBrush TBrush::ToLogBrush() const {
     TLogBrush b;
-    if (Pattern) {
+    if (FStyle == bsClear) {
+        b.Style = BS_NULL;
+    } else if (Pattern) {
         b.Style = BS_PATTERN;
         b.Pattern = Pattern;
     } else {

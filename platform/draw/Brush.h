@@ -12,7 +12,8 @@ class TBitmap;
 enum TBrushStyle { bsSolid, bsClear };
 
 // A canvas brush: a colour and a style, or a bitmap pattern. Assigning a bitmap takes a copy of
-// its pixels at that moment; the pattern tiles from the context's brush origin.
+// its pixels at that moment (and makes the brush solid); the pattern tiles from the context's
+// brush origin. A clear brush fills nothing, whatever pattern it keeps.
 class TBrush : public TGraphicsObject {
 public:
     TColor Color() const { return FColor; }

@@ -126,7 +126,11 @@ bool FindFace(const std::string& family, bool condensed, bool bold, bool italic,
         FcPatternGetInteger(match, FC_WEIGHT, 0, &weight);
         out.File = reinterpret_cast<const char*>(file);
         out.Index = index;
-        out.IsBold = weight >= FC_WEIGHT_DEMIBOLD;
+        // fontconfig marks a regular face it would embolden as bold: that face needs our
+        // synthetic bold.
+        FcBool embolden = FcFalse;
+        FcPatternGetBool(match, FC_EMBOLDEN, 0, &embolden);
+        out.IsBold = weight >= FC_WEIGHT_DEMIBOLD && !embolden;
     } else {
         ok = false;
     }

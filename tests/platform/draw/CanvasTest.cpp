@@ -107,6 +107,12 @@ TEST(Canvas, BrushBitmapTilesThePattern) {
     bmp.Canvas().FillRect(Rect(0, 0, 3, 2));
     EXPECT_EQ(Art(bmp.Pixels(), Legend), "RBR\n"
                                          "RBR\n");
+    // Cleared, the brush neither fills nor puts a background behind text.
+    bmp.Canvas().Brush().SetStyle(bsClear);
+    bmp.Canvas().FillRect(Rect(0, 0, 3, 2));
+    EXPECT_EQ(Art(bmp.Pixels(), Legend), "RBR\n"
+                                         "RBR\n");
+    EXPECT_EQ(bmp.Canvas().Handle()->GetBkMode(), TRANSPARENT);
 }
 
 TEST(Canvas, DrawStretchDrawAndCopyRect) {

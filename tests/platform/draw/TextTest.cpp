@@ -130,6 +130,18 @@ TEST(Text, MissingGlyphsComeFromAnotherFace) {
     EXPECT_GT(ink.Height(), 8);
 }
 
+TEST(Text, BoldWithoutABoldDesignIsWidened) {
+    // Neither the Song face nor the Chinese fallback of the UI face has a bold design.
+    for (const char* face : {"宋体", "Tahoma"}) {
+        TTextFixture regular(Face(face, -12));
+        TTextFixture bold(Face(face, -12, true));
+        const std::string text = Utf8ToGbk("宠物");
+        EXPECT_EQ(bold.Dc.GetTextExtentPoint32(text).cx,
+                  regular.Dc.GetTextExtentPoint32(text).cx + 2)
+            << face;
+    }
+}
+
 TEST(Text, OpaqueModeFillsTheExtentWithTheBackground) {
     TTextFixture f(UiFace);
     f.Dc.SetBkMode(OPAQUE);
