@@ -1,5 +1,7 @@
 #include "platform/backend/headless/HeadlessBackend.h"
 
+#include "platform/draw/Png.h"
+
 #include "platform/core/Exception.h"
 #include "platform/window/WinApi.h"
 
@@ -202,6 +204,18 @@ std::uint32_t THeadlessBackend::WindowPixel(HWND topLevel, TPoint p) {
     if (!px || !px->Valid(p.X, p.Y))
         return 0xFFFFFFFFu;
     return PixelToRGB(px->At(p.X, p.Y));
+}
+
+bool THeadlessBackend::SaveWindowPng(HWND wnd, const std::string& path) {
+    const TPixelBuffer* px = GetWindowPixels(wnd);
+    if (!px)
+        return false;
+    try {
+        SavePng(*px, path);
+    } catch (const Exception&) {
+        return false;
+    }
+    return true;
 }
 
 const THeadlessBackend::TSurface* THeadlessBackend::Surface(HWND wnd) const {

@@ -75,6 +75,9 @@ public:
     std::uint32_t PixelAt(HWND wnd, TPoint screen);
     // Whole-buffer access in window coordinates of the top-level window.
     std::uint32_t WindowPixel(HWND topLevel, TPoint windowPoint);
+    // Writes the composed image of the top-level window holding wnd to a PNG file; false when
+    // there is no such window or the file cannot be written.
+    bool SaveWindowPng(HWND wnd, const std::string& path);
 
     const TSurface* Surface(HWND wnd) const;
     HWND FocusedSurface() const { return DesktopFocus; }

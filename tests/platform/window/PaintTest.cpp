@@ -1,5 +1,8 @@
 #include "WindowTestFixture.h"
 
+#include <fstream>
+#include <iterator>
+
 namespace {
 constexpr TColor kRed = RGB(255, 0, 0);
 constexpr TColor kGreen = RGB(0, 255, 0);
@@ -190,6 +193,27 @@ TEST_F(PaintTest, ClassicFrameIsDrawnAroundTheClientArea) {
     EXPECT_EQ(SendMessage(w, WM_NCHITTEST, 0, PointToLParam({r.Left + 30, r.Top + 40})), HTCLIENT);
     EXPECT_EQ(SendMessage(w, WM_NCHITTEST, 0, PointToLParam({r.Left + 1, r.Top + 40})), HTBORDER);
     EXPECT_EQ(Desk->WindowPixel(w, {r.Width() - 15, 7}), ColorToRGB(clBtnFace));
+}
+
+TEST_F(PaintTest, AWindowIsSavedAsAPngOfItsComposedImage) {
+    HWND w = TopLevel(Bounds(10, 10, 33, 21));
+    PaintColors[w] = kBlue;
+    Desk->Pump();
+    std::string path = ::testing::TempDir() + "window.png";
+    ASSERT_TRUE(Desk->SaveWindowPng(w, path));
+    std::ifstream in(path, std::ios::binary);
+    std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
+    ASSERT_GT(bytes.size(), 24u);
+    EXPECT_EQ(std::string(bytes.begin() + 1, bytes.begin() + 4), "PNG");
+    auto be32 = [&](std::size_t at) {
+        return (bytes[at] << 24) | (bytes[at + 1] << 16) | (bytes[at + 2] << 8) | bytes[at + 3];
+    };
+    EXPECT_EQ(be32(16), 33); // width and height from the header chunk
+    EXPECT_EQ(be32(20), 21);
+    EXPECT_FALSE(Desk->SaveWindowPng(w, "/nonexistent-dir/window.png"));
+    DestroyWindow(w);
+    EXPECT_FALSE(Desk->SaveWindowPng(w, path));
 }
 
 TEST_F(PaintTest, CaptionTextIsDrawnInTheCaptionColourAndFollowsTheWindowText) {
