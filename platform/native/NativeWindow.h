@@ -26,7 +26,9 @@ public:
     std::uint32_t Style() const { return std::uint32_t(GetWindowLongPtr(FHandle, GWL_STYLE)); }
     int Id() const { return int(GetWindowLongPtr(FHandle, GWL_ID)); }
     TRect ClientRect() const;
-    bool Focused() const { return GetFocus() == FHandle; }
+    // Tracked from WM_SETFOCUS and WM_KILLFOCUS (during WM_KILLFOCUS the window no longer counts
+    // as focused).
+    bool Focused() const { return FFocused; }
 
     // The object of a native window (nullptr for other windows).
     static TNativeWindow* From(HWND wnd);
@@ -43,6 +45,7 @@ protected:
 
     HWND FHandle;
     TLogFont FFont;
+    bool FFocused = false;
 
     template <class T> friend LRESULT NativeWndProc(HWND, UINT, WPARAM, LPARAM);
 };
@@ -56,6 +59,8 @@ template <class T> LRESULT NativeWndProc(HWND wnd, UINT msg, WPARAM wParam, LPAR
     TNativeWindow* self = TNativeWindow::From(wnd);
     if (!self)
         return DefWindowProc(wnd, msg, wParam, lParam);
+    if (msg == WM_SETFOCUS || msg == WM_KILLFOCUS)
+        self->FFocused = msg == WM_SETFOCUS;
     if (msg == WM_NCDESTROY) {
         RemoveProp(wnd, "TNativeWindow");
         LRESULT r = self->WndProc(msg, wParam, lParam);
