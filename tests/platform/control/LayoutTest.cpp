@@ -233,3 +233,16 @@ TEST_F(TLayoutTest, UnknownPropertiesAndResourcesAreReportedWithTheLine) {
     EXPECT_THROW(ReadLayout(*other, missing, "missing.layout"), EReadError);
     EXPECT_EQ(other->ComponentCount(), 0) << "what was created is destroyed again";
 }
+
+TEST_F(TLayoutTest, TheImageOfALayoutShowsItsHint) {
+    std::map<std::string, int> loaded;
+    TDemoForm* form = Read(loaded);
+    form->Show();
+    Pump();
+    auto& image = form->FindComponentAs<TImage>("Image1");
+    TPoint p = image.ClientToScreen({80, 30});
+    Desk->MouseMove(p);
+    Desk->MouseMove(p + TPoint(2, 2));
+    Desk->AdvanceTime(App->HintPause());
+    EXPECT_TRUE(App->HintShowing());
+}
