@@ -338,9 +338,16 @@ TModalResult TCustomForm::ShowModal() {
                 Screen->SetActiveForm(Previous);
         }
     } scope{*this, previousActive};
-    Show();
-    if (!FHandle || !IsWindowVisible(FHandle))
+    // The modal loop shows the window itself, so that the focus it gives back afterwards is
+    // the one from before.
+    FChangingVisibility = true;
+    SetVisible(true);
+    FChangingVisibility = false;
+    HandleNeeded();
+    DoShow();
+    if (!Visible())
         return FModalResult ? FModalResult : mrCancel;
+    ApplyPosition();
     int code = RunModalLoop(FHandle);
     if (FModalResult == mrNone)
         FModalResult = code ? code : mrCancel;

@@ -68,10 +68,14 @@ TWinControl::~TWinControl() {
         FControls.back()->Free();
     if (TCustomForm* form = GetParentForm(); form && form != this)
         form->DefocusControl(this, true);
-    if (FMouseControl)
-        FMouseControl = nullptr;
+    FMouseControl = nullptr;
+    if (FParent)
+        FParent->RemoveControl(this);
     if (FHandle && WindowSystemStarted()) {
         HWND h = FHandle;
+        // A window of another class gets its own procedure back for its last messages.
+        if (FDefWndProc && FDefWndProc != &DefWindowProc)
+            SetWindowLongPtr(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
         RemoveProp(h, kControlProp);
         FHandle = nullptr;
         DestroyWindow(h);
@@ -235,8 +239,10 @@ void TWinControl::RemoveControl(TControl* control) {
     std::erase(FControls, control);
     if (FMouseControl == control)
         FMouseControl = nullptr;
+    // Compared by address: a control leaving from its destructor is no TWinControl any more.
+    std::erase_if(FTabList,
+                  [control](TWinControl* t) { return static_cast<TControl*>(t) == control; });
     if (auto* w = dynamic_cast<TWinControl*>(control)) {
-        std::erase(FTabList, w);
         if (w->FHandle && !(w->ComponentState().Contains(csDestroying)))
             w->DestroyHandle();
     }
@@ -798,7 +804,10 @@ void TWinControl::Loaded() {
 }
 
 void TWinControl::CMDialogChar(TMessage& m) {
-    Broadcast(m);
+    if (FParent)
+        TControl::CMDialogChar(m); // its own accelerator first
+    if (m.Result == 0)
+        Broadcast(m);
 }
 
 void TWinControl::CMFontChanged(TMessage& m) {
