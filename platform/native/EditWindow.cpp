@@ -137,7 +137,8 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (FAutoSelect && !byMouse)
             Text().SelectAll();
         RestartBlink();
-        Refresh(erNone);
+        // The view stays where it is; only an auto-select shows the caret.
+        Refresh(erNone, FAutoSelect && !byMouse);
         Notify(EN_SETFOCUS);
         return 0;
     }
