@@ -164,6 +164,15 @@ constexpr int IDM_PASTE = WM_PASTE;
 constexpr int IDM_DELETE = WM_CLEAR;
 constexpr int IDM_SELECTALL = 0x00B1; // EM_SETSEL
 
+// Notifications a native window sends to itself before it tells its parent, so that the object
+// behind the window (a control of the control layer) hears them without its parent's help:
+// CN_COMMAND with the WM_COMMAND parameters of every notification, and CN_DRAWITEM with the
+// WM_DRAWITEM parameters of an owner-drawn button (answering non-zero keeps the request from the
+// parent).
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
+
 // Dialog results.
 constexpr int IDOK = 1;
 constexpr int IDCANCEL = 2;
