@@ -65,6 +65,9 @@ constexpr UINT WM_GETSCROLLBARINFO = WM_USER + 0x73;
 // Our own: wParam 1 makes a multi-line edit take Tab as a character.
 constexpr UINT EM_SETWANTTABS = WM_USER + 0x74;
 
+// Our own: wParam the background TColor, lParam the text TColor of an edit.
+constexpr UINT EM_SETCOLORS = WM_USER + 0x75;
+
 // EM_SETMARGINS flags.
 constexpr WPARAM EC_LEFTMARGIN = 0x0001;
 constexpr WPARAM EC_RIGHTMARGIN = 0x0002;
