@@ -85,3 +85,10 @@ void TButton::Click() {
     }
     TButtonControl::Click();
 }
+
+TButtonControl::~TButtonControl() {
+    // The window goes back to its own procedure, so that it is destroyed together with the
+    // object behind it after this control is gone.
+    if (FHandle && FDefWndProc)
+        SetWindowLongPtr(FHandle, GWLP_WNDPROC, LONG_PTR(FDefWndProc));
+}

@@ -7,6 +7,7 @@
 class TButtonControl : public TWinControl {
 public:
     explicit TButtonControl(TComponent* owner);
+    ~TButtonControl() override;
     std::string ClassName() const override { return "TButtonControl"; }
 
 protected:
