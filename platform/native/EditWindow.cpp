@@ -164,6 +164,13 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
         KeyDown(int(wParam));
         return 0;
+    case WM_SYSKEYDOWN:
+        // Shift+F10 opens the context menu at the caret.
+        if (int(wParam) == VK_F10 && IsKeyDown(VK_SHIFT)) {
+            ShowContextMenu(-1);
+            return 0;
+        }
+        return Default(msg, wParam, lParam);
     case WM_CHAR:
         Char(static_cast<unsigned char>(wParam & 0xFF));
         return 0;

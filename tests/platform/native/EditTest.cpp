@@ -305,6 +305,31 @@ TEST_F(EditTest, ContextMenuGreysWhatDoesNotApplyAndWorksByKeyboard) {
     EXPECT_EQ(Desk->GetClipboardText(), "menu");
     EXPECT_EQ(GetWindowText(Edit), "menu");
 
+    // Shift+F10 opens it from the keyboard; a click on an item chooses it.
+    Desk->SetIdleHandler([&] {
+        HWND menu = nullptr;
+        for (HWND h : GetTopLevelWindows())
+            if (GetClassName(h) == kEditMenuClass)
+                menu = h;
+        if (!menu) {
+            ADD_FAILURE() << "no menu";
+            return false;
+        }
+        // Delete is the sixth row: two separators (8 px) and four items (18 px) above it.
+        TPoint item{20, 3 + 18 + 8 + 18 * 3 + 9};
+        ClientToScreen(menu, &item);
+        Desk->Click(item);
+        return true;
+    });
+    Ctrl('A');
+    Desk->KeyDown(VK_SHIFT, ssShift);
+    Desk->PressKey(VK_F10, ssShift);
+    Desk->KeyUp(VK_SHIFT);
+    Desk->SetIdleHandler(nullptr);
+    EXPECT_EQ(GetWindowText(Edit), "");
+    Ctrl('Z');
+    EXPECT_EQ(GetWindowText(Edit), "menu");
+
     // Escape dismisses; a press outside dismisses.
     for (bool byMouse : {false, true}) {
         Desk->SetIdleHandler([&] {

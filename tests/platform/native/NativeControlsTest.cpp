@@ -158,6 +158,19 @@ TEST_F(NativeControlsTest, RadioButtonsOfOneParentFormAGroup) {
     EXPECT_TRUE(shi->Checked());
     EXPECT_FALSE(qi->Checked());
     EXPECT_EQ(shiClicks, 1);
+    // The arrow keys move within the group, wrapping around, also when the windows are
+    // owner-drawn.
+    Desk->PressKey(VK_RIGHT);
+    EXPECT_TRUE(qi->Checked());
+    EXPECT_EQ(GetFocus(), qi->Handle());
+    Desk->PressKey(VK_RIGHT);
+    EXPECT_TRUE(shi->Checked());
+    SetWindowLongPtr(shi->Handle(), GWL_STYLE,
+                     (GetWindowLongPtr(shi->Handle(), GWL_STYLE) & ~LONG_PTR(BS_TYPEMASK)) |
+                         LONG_PTR(BS_OWNERDRAW));
+    Desk->PressKey(VK_LEFT);
+    EXPECT_TRUE(qi->Checked());
+    EXPECT_FALSE(shi->Checked());
 }
 
 TEST_F(NativeControlsTest, ButtonClickGivesTheModalResultToTheForm) {
