@@ -197,3 +197,45 @@ TEST_F(NativeControlsTest, StaticTextShowsItsCaption) {
     EXPECT_GT(dark, 10);
 }
 } // namespace
+
+#include "platform/component/LayoutReader.h"
+#include "platform/native/NativeControlClasses.h"
+
+namespace {
+TEST_F(NativeControlsTest, LayoutsCreateTheControlsWithTheirProperties) {
+    RegisterNativeControlClasses();
+    RegisterNativeControlClasses(); // a second time does nothing
+    TComponent root(nullptr);
+    ReadLayout(root,
+               "object Root: TComponent\n"
+               "  object Field: TEdit\n"
+               "    MaxLength = 5\n"
+               "    Text = \"abc\"\n"
+               "    ReadOnly = True\n"
+               "  end\n"
+               "  object Report: TMemo\n"
+               "    Lines = (\n"
+               "      \"one\"\n"
+               "      \"two\")\n"
+               "    ScrollBars = ssVertical\n"
+               "    WordWrap = False\n"
+               "  end\n"
+               "  object Shi: TRadioButton\n"
+               "    Checked = True\n"
+               "  end\n"
+               "end\n",
+               "test.layout");
+    auto* field = dynamic_cast<TEdit*>(root.FindComponent("Field"));
+    auto* report = dynamic_cast<TMemo*>(root.FindComponent("Report"));
+    auto* shi = dynamic_cast<TRadioButton*>(root.FindComponent("Shi"));
+    ASSERT_TRUE(field && report && shi);
+    EXPECT_EQ(field->MaxLength(), 5);
+    EXPECT_EQ(field->Text(), "abc");
+    EXPECT_TRUE(field->ReadOnly());
+    EXPECT_EQ(report->Lines().Count(), 2);
+    EXPECT_EQ(report->Lines()[1], "two");
+    EXPECT_EQ(report->ScrollBars(), ssVertical);
+    EXPECT_FALSE(report->WordWrap());
+    EXPECT_TRUE(shi->Checked());
+}
+} // namespace
