@@ -549,10 +549,14 @@ void TEditWindow::Move(int vk, bool shift, bool ctrl) {
 
 void TEditWindow::Char(unsigned char c) {
     if (FLeadByte) {
-        char pair[2] = {char(FLeadByte), char(c)};
+        unsigned char lead = FLeadByte;
         FLeadByte = 0;
-        TypeChar(std::string_view(pair, 2));
-        return;
+        if (IsGbkTrailByte(c)) {
+            char pair[2] = {char(lead), char(c)};
+            TypeChar(std::string_view(pair, 2));
+            return;
+        }
+        // A lead byte without its trail byte is no character: it is dropped.
     }
     if (IsGbkLeadByte(c)) {
         FLeadByte = c;

@@ -86,6 +86,14 @@ TEST_F(EditTest, KeysMoveSelectAndDeleteWholeCharactersOfMixedText) {
     }
 }
 
+TEST_F(EditTest, ALeadByteWithoutItsTrailByteIsDropped) {
+    Edit = MakeEdit();
+    SetFocus(Edit);
+    for (int c : {0xD6, int('1'), 0xD6, 0xD0, 0xB9, int('2')})
+        SendMessage(Edit, WM_CHAR, WPARAM(c), 1);
+    EXPECT_EQ(GetWindowText(Edit), Gbk("1中2"));
+}
+
 TEST_F(EditTest, MouseClickDragShiftClickAndDoubleClick) {
     Edit = MakeEdit(ES_AUTOHSCROLL, {10, 10, 210, 31}, Gbk("ab中文 cdef").c_str());
     Desk->Click(AtOffset(Edit, 2));
