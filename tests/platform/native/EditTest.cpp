@@ -226,6 +226,38 @@ TEST_F(EditTest, ChangeNotificationsForTypingAndSettingTheText) {
     EXPECT_STREQ(small, "oth");
 }
 
+TEST_F(EditTest, TypingModifiesAndSettingTheTextDoesNot) {
+    Edit = MakeEdit();
+    SetFocus(Edit);
+    Desk->Type("a");
+    EXPECT_EQ(SendMessage(Edit, EM_GETMODIFY, 0, 0), 1);
+    SetWindowText(Edit, "b");
+    EXPECT_EQ(SendMessage(Edit, EM_GETMODIFY, 0, 0), 0);
+}
+
+TEST_F(EditTest, TheParentMayDestroyTheEditWhenItChanges) {
+    Edit = MakeEdit();
+    SetFocus(Edit);
+    // The host destroys the edit on its first change notification.
+    static HWND victim = nullptr;
+    victim = Edit;
+    SetWindowLongPtr(Host, GWLP_WNDPROC, LONG_PTR(+[](HWND h, UINT m, WPARAM w, LPARAM l) {
+                         if (m == WM_COMMAND && HIWORD(w) == EN_CHANGE && HWND(l) == victim)
+                             DestroyWindow(victim);
+                         return DefWindowProc(h, m, w, l);
+                     }));
+    Desk->Type("x");
+    EXPECT_FALSE(IsWindow(Edit));
+    Edit = MakeEdit();
+    victim = Edit;
+    SetWindowText(Edit, "gone");
+    EXPECT_FALSE(IsWindow(Edit));
+    Edit = MakeEdit();
+    victim = Edit;
+    SendMessage(Edit, EM_REPLACESEL, 0, LPARAM("gone"));
+    EXPECT_FALSE(IsWindow(Edit));
+}
+
 TEST_F(EditTest, MaximumLengthNeverSplitsADoubleByteCharacter) {
     Edit = MakeEdit();
     SendMessage(Edit, EM_LIMITTEXT, 5, 0);
