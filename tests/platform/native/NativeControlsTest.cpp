@@ -185,6 +185,44 @@ TEST_F(NativeControlsTest, ButtonClickGivesTheModalResultToTheForm) {
     EXPECT_EQ(GetWindowText(ok->Handle()), "OK");
 }
 
+TEST_F(NativeControlsTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
+    auto* edit = Make<TEdit>({10, 40, 131, 61});
+    auto* ok = Make<TButton>({10, 10, 85, 35});
+    auto* cancel = Make<TButton>({90, 10, 165, 35});
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    int okClicks = 0, cancelClicks = 0;
+    ok->OnClick = [&](TPersistent*) { ++okClicks; };
+    cancel->OnClick = [&](TPersistent*) { ++cancelClicks; };
+    edit->SetFocus();
+    int beeps = Desk->BeepCount();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(Desk->BeepCount(), beeps) << "the form took the Enter";
+    Desk->PressKey(VK_ESCAPE);
+    EXPECT_EQ(cancelClicks, 1);
+    // A focused button takes Enter itself.
+    cancel->SetFocus();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(cancelClicks, 2);
+    EXPECT_EQ(okClicks, 1);
+}
+
+TEST_F(NativeControlsTest, EnterInAnEditWithoutDefaultButtonBeeps) {
+    auto* edit = Make<TEdit>({10, 40, 131, 61});
+    edit->SetFocus();
+    int beeps = Desk->BeepCount();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(Desk->BeepCount(), beeps + 1);
+    // A key handler that clears the key keeps it from the edit.
+    edit->OnKeyPress = [](TPersistent*, char& key) {
+        if (key == '\r')
+            key = 0;
+    };
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(Desk->BeepCount(), beeps + 1);
+}
+
 TEST_F(NativeControlsTest, StaticTextShowsItsCaption) {
     auto* label = Make<TStaticText>({10, 10, 110, 27});
     label->SetCaption(Utf8ToGbk("等级"));
