@@ -237,16 +237,21 @@ TEST_F(NativeControlsTest, StaticTextShowsItsCaption) {
 } // namespace
 
 #include "platform/component/LayoutReader.h"
+#include "platform/control/ControlRegistration.h"
 #include "platform/native/NativeControlClasses.h"
 
 namespace {
 TEST_F(NativeControlsTest, LayoutsCreateTheControlsWithTheirProperties) {
+    RegisterControlClasses();
     RegisterNativeControlClasses();
     RegisterNativeControlClasses(); // a second time does nothing
-    TComponent root(nullptr);
+    TForm& root = *Form;
     ReadLayout(root,
-               "object Root: TComponent\n"
+               "object Root: TForm\n"
                "  object Field: TEdit\n"
+               "    Left = 20\n"
+               "    Top = 30\n"
+               "    TabOrder = 0\n"
                "    MaxLength = 5\n"
                "    Text = \"abc\"\n"
                "    ReadOnly = True\n"
@@ -267,6 +272,10 @@ TEST_F(NativeControlsTest, LayoutsCreateTheControlsWithTheirProperties) {
     auto* report = dynamic_cast<TMemo*>(root.FindComponent("Report"));
     auto* shi = dynamic_cast<TRadioButton*>(root.FindComponent("Shi"));
     ASSERT_TRUE(field && report && shi);
+    EXPECT_EQ(field->Parent(), Form);
+    EXPECT_EQ(field->Left(), 20);
+    EXPECT_EQ(field->Top(), 30);
+    EXPECT_EQ(GetWindowText(field->Handle()), "abc");
     EXPECT_EQ(field->MaxLength(), 5);
     EXPECT_EQ(field->Text(), "abc");
     EXPECT_TRUE(field->ReadOnly());
