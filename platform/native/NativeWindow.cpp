@@ -1,0 +1,42 @@
+#include "platform/native/NativeWindow.h"
+
+#include "platform/draw/SystemFonts.h"
+
+TNativeWindow::TNativeWindow(HWND wnd) : FHandle(wnd), FFont(GetMessageLogFont()) {}
+
+TNativeWindow* TNativeWindow::From(HWND wnd) {
+    return static_cast<TNativeWindow*>(GetProp(wnd, "TNativeWindow"));
+}
+
+TRect TNativeWindow::ClientRect() const {
+    TRect r;
+    GetClientRect(FHandle, &r);
+    return r;
+}
+
+void TNativeWindow::Notify(UINT code) {
+    HWND parent = GetParent(FHandle);
+    if (parent)
+        SendMessage(parent, WM_COMMAND, MAKEWPARAM(Id(), int(code)), LPARAM(FHandle));
+}
+
+LRESULT TNativeWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_SETFONT: {
+        auto* font = reinterpret_cast<const TLogFont*>(wParam);
+        FFont = font ? *font : GetMessageLogFont();
+        FontChanged();
+        if (lParam)
+            InvalidateRect(FHandle, nullptr, true);
+        return 0;
+    }
+    case WM_GETFONT:
+        return LRESULT(&FFont);
+    default:
+        return Default(msg, wParam, lParam);
+    }
+}
+
+TMeasureDC::TMeasureDC(const TLogFont& font) {
+    FDC.SelectFont(font);
+}
