@@ -14,5 +14,7 @@ done
 export PETCALC_BIN=$2 PETCALC_CLI=$3 PETCALC_ARTIFACTS=$4
 export PETCALC_SOURCE=$(cd "$here/../.." && pwd)
 export SCENARIO=$scenario
+# In sanitizer builds: leaks of the desktop libraries are not ours.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
 mkdir -p "$PETCALC_ARTIFACTS"
 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$here/scenarios/$scenario.sh"
