@@ -22,9 +22,9 @@ namespace {
 constexpr char kEnter = '\r';
 }
 
-TFormZuvo::TFormZuvo(TComponent* owner) : TForm(owner) {
+TFormZuvo::TFormZuvo(TComponent* owner, std::string_view layoutName) : TForm(owner) {
     BindHandlers();
-    ReadFormLayout(*this, "FormZuvo");
+    ReadFormLayout(*this, layoutName);
     FindControls();
 }
 

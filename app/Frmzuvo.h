@@ -15,7 +15,8 @@ class TImage;
 // opens and closes the attribute panel, and the banner that opens the fan-site zone.
 class TFormZuvo : public TForm {
 public:
-    explicit TFormZuvo(TComponent* owner);
+    // Reads the stored layout of that name (another one only in tests).
+    explicit TFormZuvo(TComponent* owner, std::string_view layoutName = "FormZuvo");
     std::string ClassName() const override { return "TFormZuvo"; }
     const TMethodTable* GetMethodTable() const override { return &FHandlers; }
 

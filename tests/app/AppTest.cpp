@@ -9,6 +9,7 @@
 #include "platform/control/Image.h"
 #include "platform/control/Panel.h"
 #include "platform/core/Gbk.h"
+#include "platform/draw/Resources.h"
 #include "platform/native/Button.h"
 #include "platform/native/Edit.h"
 #include "platform/native/Memo.h"
@@ -269,6 +270,49 @@ TEST_F(AppTest, AThousandReportsDoNotGrowMemory) {
     EXPECT_EQ(GetTopLevelWindows().size(), windows);
     // A leak of even a few bytes a cycle would pass 16 KB.
     EXPECT_LT(after, before + 16 * 1024) << "before " << before << " after " << after;
+}
+
+} // namespace
+
+namespace {
+
+// The main window's layout with its banner replaced by a missing or a corrupt picture.
+std::vector<TResourceEntry> BrokenBannerResources() {
+    static const std::string layout = [] {
+        const auto bytes = LoadResourceData(nullptr, "FormZuvo", "LAYOUT");
+        std::string text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        const std::string banner = "resource \"BANNER\"";
+        const std::size_t at = text.find(banner);
+        EXPECT_NE(at, std::string::npos);
+        std::string missing = text, corrupt = text;
+        missing.replace(at, banner.size(), "resource \"NO_SUCH_BANNER\"");
+        corrupt.replace(at, banner.size(), "resource \"CORRUPT_BANNER\"");
+        return missing + '\0' + corrupt;
+    }();
+    static const std::uint8_t corruptJpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F'};
+    const std::size_t split = layout.find('\0');
+    const auto* data = reinterpret_cast<const std::uint8_t*>(layout.data());
+    return {{"FormZuvoMissingBanner", "LAYOUT", data, split},
+            {"FormZuvoCorruptBanner", "LAYOUT", data + split + 1, layout.size() - split - 1},
+            {"CORRUPT_BANNER", "JPG", corruptJpeg, sizeof corruptJpeg}};
+}
+
+class BrokenBannerTest : public TAppFixture {};
+
+TEST_F(BrokenBannerTest, AMissingOrCorruptBannerLeavesTheImageEmptyAndTheWindowWorking) {
+    static const std::vector<TResourceEntry> entries = BrokenBannerResources();
+    RegisterResourceModule("main", entries.data(), entries.size());
+    for (const char* layout : {"FormZuvoMissingBanner", "FormZuvoCorruptBanner"}) {
+        SCOPED_TRACE(layout);
+        TFormZuvo* form = nullptr;
+        ASSERT_NO_THROW(form = new TFormZuvo(Application, layout));
+        EXPECT_TRUE(form->Image1->Picture().Graphic() == nullptr ||
+                    form->Image1->Picture().Graphic()->Empty());
+        form->Show();
+        Backend->Pump();
+        EXPECT_EQ(form->dj->Text(), "1");
+        form->Free();
+    }
 }
 
 } // namespace
