@@ -12,7 +12,6 @@
 #include "platform/control/Panel.h"
 #include "platform/native/Button.h"
 #include "platform/native/Edit.h"
-#include "platform/native/MessageBox.h"
 #include "platform/native/RadioButton.h"
 #include "platform/native/Shell.h"
 
@@ -151,5 +150,5 @@ void TFormZuvo::SetFrameWidth(int width) {
 }
 
 void TFormZuvo::ShowMessageText(std::string_view text) {
-    MessageBox(Handle(), std::string(text), Application->Title(), MB_OK);
+    Application->MessageBox(std::string(text), Application->Title(), MB_OK);
 }

@@ -9,6 +9,7 @@
 
 void TAppFixture::SetUp() {
     Backend = &StartHeadlessWindowSystem();
+    ApplicationObject = MakeComponent<TApplication>();
     RegisterAppClasses();
     Application->Initialize();
     Application->SetTitle(std::string(kAppTitle));
@@ -20,8 +21,7 @@ void TAppFixture::SetUp() {
 
 void TAppFixture::TearDown() {
     Backend->SetIdleHandler(nullptr);
-    FormTishi->Free();
-    FormZuvo->Free();
+    ApplicationObject.reset();
     FormTishi = nullptr;
     FormZuvo = nullptr;
     ShutdownWindowSystem();

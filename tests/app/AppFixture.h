@@ -3,6 +3,7 @@
 #include "app/Frmtishi.h"
 #include "app/Frmzuvo.h"
 #include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/control/Application.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +12,9 @@
 
 // Both windows of the program on the headless backend, created the way start-up creates them,
 // with the main window shown.
+class TEdit;
+class TControl;
+
 class TAppFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -37,4 +41,5 @@ protected:
     void Fill(TEdit* field, const std::string& utf8);
 
     THeadlessBackend* Backend = nullptr;
+    TComponentPtr<TApplication> ApplicationObject;
 };
