@@ -4,9 +4,9 @@
 #include "app/Frmzuvo.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/LayoutReader.h"
-#include "platform/control/ControlClasses.h"
+#include "platform/control/ControlRegistration.h"
 #include "platform/draw/Resources.h"
-#include "platform/native/NativeClasses.h"
+#include "platform/native/NativeControlClasses.h"
 
 #include <string>
 
@@ -14,7 +14,7 @@ void RegisterAppClasses() {
     if (IsClassRegistered("TFormZuvo"))
         return;
     RegisterControlClasses();
-    RegisterNativeClasses();
+    RegisterNativeControlClasses();
     // The forms are never created by a layout: each reads its own layout into itself.
     TClassRegistry::Global().Register("TFormZuvo", "TForm");
     TClassRegistry::Global().Register("TFormTishi", "TForm");

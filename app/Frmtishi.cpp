@@ -2,7 +2,7 @@
 
 #include "app/AppLayouts.h"
 #include "platform/control/Panel.h"
-#include "platform/native/Memo.h"
+#include "platform/native/CustomMemo.h"
 
 TFormTishi* FormTishi = nullptr;
 

@@ -11,7 +11,7 @@
 #include "platform/control/Image.h"
 #include "platform/control/Panel.h"
 #include "platform/native/Button.h"
-#include "platform/native/Edit.h"
+#include "platform/native/CustomEdit.h"
 #include "platform/native/RadioButton.h"
 #include "platform/native/Shell.h"
 

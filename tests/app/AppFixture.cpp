@@ -3,8 +3,8 @@
 #include "app/AppLayouts.h"
 #include "app/AppTexts.h"
 #include "platform/control/Application.h"
-#include "platform/native/Edit.h"
-#include "platform/native/Memo.h"
+#include "platform/native/CustomEdit.h"
+#include "platform/native/CustomMemo.h"
 #include "platform/window/WinApi.h"
 
 void TAppFixture::SetUp() {

@@ -11,8 +11,8 @@
 #include "platform/core/Gbk.h"
 #include "platform/draw/Resources.h"
 #include "platform/native/Button.h"
-#include "platform/native/Edit.h"
-#include "platform/native/Memo.h"
+#include "platform/native/CustomEdit.h"
+#include "platform/native/CustomMemo.h"
 #include "platform/native/RadioButton.h"
 #include "platform/window/WinApi.h"
 
