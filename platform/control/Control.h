@@ -29,6 +29,7 @@ enum : unsigned {
     csFixedHeight = 0x100,
     csNoStdEvents = 0x200, // mouse and key messages raise no events
     csParentBackground = 0x400,
+    csReplicatableImage = 0x800,
 };
 
 // Control states: what a control is doing now.

@@ -64,3 +64,5 @@ using TKeyPressEvent = std::function<void(TPersistent* Sender, char& Key)>;
 TShiftState KeyboardShiftState();
 // The shift state of a mouse message's wParam.
 TShiftState MouseShiftState(WPARAM keys);
+
+enum TAlignment { taLeftJustify, taRightJustify, taCenter };

@@ -270,6 +270,9 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
     for (TControl* c : FControls)
         if (c->Owner() == root)
             proc(c);
+    // The root also stores what it owns outside the control tree (timers).
+    if (this == root)
+        TComponent::GetChildren(proc, root);
 }
 
 void TWinControl::Broadcast(TMessage& message) {
@@ -748,6 +751,9 @@ void TWinControl::WndProc(TMessage& m) {
     case CM_FOCUSCHANGED:
         Broadcast(m);
         return;
+    case CM_SHOWHINTCHANGED:
+        NotifyControls(CM_PARENTSHOWHINTCHANGED);
+        return;
     case WM_ERASEBKGND:
         if (FDefWndProc == &DefWindowProc || !FDefWndProc) {
             m.Result = EraseBackground(reinterpret_cast<TDC*>(m.WParam)) ? 1 : 0;
@@ -772,6 +778,23 @@ void TWinControl::WndProc(TMessage& m) {
     default:
         TControl::WndProc(m);
     }
+}
+
+std::string TWinControl::GetText() const {
+    if (FHandle)
+        return GetWindowText(FHandle);
+    return TControl::GetText();
+}
+
+void TWinControl::SetTextValue(const std::string& text) {
+    TControl::SetTextValue(text);
+    if (FHandle)
+        SetWindowText(FHandle, text);
+}
+
+void TWinControl::Loaded() {
+    TControl::Loaded();
+    Realign();
 }
 
 void TWinControl::CMDialogChar(TMessage& m) {

@@ -130,6 +130,9 @@ protected:
     // them; true when the form took the key.
     bool DoDialogKey(std::uint16_t key);
 
+    std::string GetText() const override;
+    void SetTextValue(const std::string& text) override;
+    void Loaded() override;
     void CMDialogChar(TMessage& message) override;
     void ReadState(const std::function<void()>& read) override;
     void CMFontChanged(TMessage& message) override;

@@ -248,6 +248,8 @@ void TButtonWindow::DrawItem(TDC& dc, UINT action) {
     dis.hwndItem = FHandle;
     dis.hDC = &dc;
     dis.rcItem = ClientRect();
+    if (SendMessage(FHandle, CN_DRAWITEM, WPARAM(dis.CtlID), LPARAM(&dis)))
+        return;
     HWND parent = GetParent(FHandle);
     if (parent)
         SendMessage(parent, WM_DRAWITEM, WPARAM(dis.CtlID), LPARAM(&dis));

@@ -25,7 +25,6 @@
 // when there is nothing to scroll. An owner that draws its own bars over them removes the
 // scroll-bar styles around the memo's WM_NCPAINT: the memo draws only the bars whose style is
 // set at that moment.
-constexpr UINT EM_SETCOLORS = WM_USER + 0x75;
 
 class TEditWindow : public TNativeWindow {
 public:

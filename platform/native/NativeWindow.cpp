@@ -15,9 +15,12 @@ TRect TNativeWindow::ClientRect() const {
 }
 
 void TNativeWindow::Notify(UINT code) {
-    HWND parent = GetParent(FHandle);
-    if (parent)
-        SendMessage(parent, WM_COMMAND, MAKEWPARAM(Id(), int(code)), LPARAM(FHandle));
+    HWND self = FHandle;
+    HWND parent = GetParent(self);
+    WPARAM w = MAKEWPARAM(Id(), int(code));
+    SendMessage(self, CN_COMMAND, w, LPARAM(self));
+    if (parent && IsWindow(self))
+        SendMessage(parent, WM_COMMAND, w, LPARAM(self));
 }
 
 LRESULT TNativeWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
