@@ -1,5 +1,6 @@
 #include "app/AppLayouts.h"
 
+#include "app/BannerImage.h"
 #include "app/Frmtishi.h"
 #include "app/Frmzuvo.h"
 #include "platform/component/ClassRegistry.h"
@@ -15,6 +16,7 @@ void RegisterAppClasses() {
         return;
     RegisterControlClasses();
     RegisterNativeControlClasses();
+    RegisterBannerImage();
     // The forms are never created by a layout: each reads its own layout into itself.
     TClassRegistry::Global().Register("TFormZuvo", "TForm");
     TClassRegistry::Global().Register("TFormTishi", "TForm");

@@ -3,6 +3,7 @@
 #include "app/AppLayouts.h"
 #include "platform/control/Panel.h"
 #include "platform/native/CustomMemo.h"
+#include "platform/window/WinApi.h"
 
 TFormTishi* FormTishi = nullptr;
 
@@ -17,7 +18,12 @@ void TFormTishi::ShowReport(const TPetReport& report) {
     Memo->Clear();
     for (const std::string& line : report.Lines)
         Memo->Lines().Add(line);
+    // The control that had the focus (in the main window) gets it back when the window closes.
+    const HWND focused = GetFocus();
     ShowModal();
+    if (focused != nullptr && IsWindow(focused) && IsWindowVisible(focused) &&
+        IsWindowEnabled(focused))
+        ::SetFocus(focused);
 }
 
 // The plain frame has no title bar of its own: the caption goes to the window's caption bar.

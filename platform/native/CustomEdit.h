@@ -9,7 +9,7 @@
 
 // The border of an edit: bsNone or bsSingle (a sunken edge) of the form border styles.
 using TBorderStyle = TFormBorderStyle;
-enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+// TAlignment (taLeftJustify, taRightJustify, taCenter) comes with the control types.
 
 // The control over a native single-line edit window (the EDIT class): its settings are kept
 // while there is no window and handed to the window when it is created. Text, SelStart,

@@ -50,14 +50,16 @@ int TAppFixture::WithModal(const std::function<void()>& trigger,
 
 std::string TAppFixture::MessageFrom(const std::function<void()>& trigger) {
     std::string copied;
+    HWND shown = nullptr;
     const int boxes = WithModal(trigger, [&](HWND box) {
+        shown = box;
         SetClipboardTextGbk("");
         Backend->PressKey('C', ssCtrl);
         copied = GetClipboardTextGbk();
         Backend->PressKey(VK_RETURN);
-        EXPECT_FALSE(IsWindowVisible(box)) << "Enter did not close the message box";
     });
     EXPECT_EQ(boxes, 1);
+    EXPECT_FALSE(IsWindow(shown) && IsWindowVisible(shown)) << "Enter did not close the box";
     return copied;
 }
 

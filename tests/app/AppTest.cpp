@@ -79,7 +79,7 @@ TEST_F(AppTest, StartsWithLevelOneFocusedAndThePanelHidden) {
 }
 
 TEST_F(AppTest, EnterWalksThePetFieldsAndRunsTheCheckupFromTheTargetLevel) {
-    const TEdit* chain[] = {FormZuvo->dj, FormZuvo->czl, FormZuvo->qjn,
+    const TEdit* chain[] = {FormZuvo->dj,  FormZuvo->czl, FormZuvo->qjn,
                             FormZuvo->hjn, FormZuvo->qn,  FormZuvo->mbdj};
     for (int i = 0; i + 1 < 6; ++i) {
         ASSERT_EQ(GetFocus(), const_cast<TEdit*>(chain[i])->Handle()) << "step " << i;
@@ -186,7 +186,9 @@ TEST_F(AppTest, CheckupShowsTheReportInTheResultWindowAndGivesTheFocusBack) {
     EXPECT_EQ(FormTishi->Memo->Lines()[1], "");
     EXPECT_FALSE(FormTishi->Visible());
     EXPECT_TRUE(IsWindowEnabled(FormZuvo->Handle()));
-    EXPECT_EQ(GetFocus(), FormZuvo->mbdj->Handle());
+    EXPECT_EQ(GetFocus(), FormZuvo->mbdj->Handle())
+        << GetClassName(GetFocus()) << " of "
+        << GbkToUtf8(GetWindowText(GetAncestorRoot(GetFocus())));
 }
 
 TEST_F(AppTest, MergeReportWithThePanelOpenEvenAfterChoosingAMountPet) {
@@ -247,6 +249,7 @@ TEST_F(AppTest, TheBannerOpensTheFanSiteZone) {
     ClickOn(FormZuvo->Image1);
     ASSERT_EQ(Backend->OpenedUrls().size(), 1u);
     EXPECT_EQ(Backend->OpenedUrls()[0], kFanSiteAddress);
+    EXPECT_FALSE(FormZuvo->Image1->Picture().Empty());
     EXPECT_EQ(FormZuvo->Image1->Width(), 160);
     EXPECT_EQ(FormZuvo->Image1->Height(), 60);
 }
@@ -289,7 +292,8 @@ std::vector<TResourceEntry> BrokenBannerResources() {
         corrupt.replace(at, banner.size(), "resource \"CORRUPT_BANNER\"");
         return missing + '\0' + corrupt;
     }();
-    static const std::uint8_t corruptJpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00, 0x10, 'J', 'F', 'I', 'F'};
+    static const std::uint8_t corruptJpeg[] = {0xFF, 0xD8, 0xFF, 0xE0, 0x00,
+                                               0x10, 'J',  'F',  'I',  'F'};
     const std::size_t split = layout.find('\0');
     const auto* data = reinterpret_cast<const std::uint8_t*>(layout.data());
     return {{"FormZuvoMissingBanner", "LAYOUT", data, split},
@@ -305,7 +309,7 @@ TEST_F(BrokenBannerTest, AMissingOrCorruptBannerLeavesTheImageEmptyAndTheWindowW
     for (const char* layout : {"FormZuvoMissingBanner", "FormZuvoCorruptBanner"}) {
         SCOPED_TRACE(layout);
         TFormZuvo* form = nullptr;
-        ASSERT_NO_THROW(form = new TFormZuvo(Application, layout));
+        ASSERT_NO_THROW(form = new TFormZuvo(nullptr, layout));
         EXPECT_TRUE(form->Image1->Picture().Empty());
         form->Show();
         Backend->Pump();
