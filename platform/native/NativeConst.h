@@ -65,6 +65,9 @@ constexpr UINT WM_GETSCROLLBARINFO = WM_USER + 0x73;
 // Our own: wParam 1 makes a multi-line edit take Tab as a character.
 constexpr UINT EM_SETWANTTABS = WM_USER + 0x74;
 
+// Our own: wParam the background TColor, lParam the text TColor of an edit.
+constexpr UINT EM_SETCOLORS = WM_USER + 0x75;
+
 // EM_SETMARGINS flags.
 constexpr WPARAM EC_LEFTMARGIN = 0x0001;
 constexpr WPARAM EC_RIGHTMARGIN = 0x0002;
@@ -163,6 +166,15 @@ constexpr int IDM_COPY = WM_COPY;
 constexpr int IDM_PASTE = WM_PASTE;
 constexpr int IDM_DELETE = WM_CLEAR;
 constexpr int IDM_SELECTALL = 0x00B1; // EM_SETSEL
+
+// Notifications a native window sends to itself before it tells its parent, so that the object
+// behind the window (a control of the control layer) hears them without its parent's help:
+// CN_COMMAND with the WM_COMMAND parameters of every notification, and CN_DRAWITEM with the
+// WM_DRAWITEM parameters of an owner-drawn button (answering non-zero keeps the request from the
+// parent).
+constexpr UINT CN_BASE = 0xBC00;
+constexpr UINT CN_COMMAND = CN_BASE + WM_COMMAND;
+constexpr UINT CN_DRAWITEM = CN_BASE + WM_DRAWITEM;
 
 // Dialog results.
 constexpr int IDOK = 1;

@@ -15,9 +15,12 @@ TRect TNativeWindow::ClientRect() const {
 }
 
 void TNativeWindow::Notify(UINT code) {
-    HWND parent = GetParent(FHandle);
-    if (parent)
-        SendMessage(parent, WM_COMMAND, MAKEWPARAM(Id(), int(code)), LPARAM(FHandle));
+    HWND self = FHandle;
+    HWND parent = GetParent(self);
+    WPARAM w = MAKEWPARAM(Id(), int(code));
+    SendMessage(self, CN_COMMAND, w, LPARAM(self));
+    if (parent && IsWindow(self))
+        SendMessage(parent, WM_COMMAND, w, LPARAM(self));
 }
 
 LRESULT TNativeWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -39,4 +42,20 @@ LRESULT TNativeWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 
 TMeasureDC::TMeasureDC(const TLogFont& font) {
     FDC.SelectFont(font);
+}
+
+void DrawParentBackground(HWND child, TDC& dc) {
+    HWND parent = GetParent(child);
+    if (!parent)
+        return;
+    TPoint client{0, 0};
+    ClientToScreen(child, &client);
+    TPoint origin{0, 0};
+    ClientToScreen(parent, &origin);
+    TPoint shift = client - origin; // the child's client area in the parent's client area
+    int saved = dc.SaveDC();
+    dc.OffsetViewportOrg(-shift.X, -shift.Y);
+    SendMessage(parent, WM_ERASEBKGND, WPARAM(&dc), 0);
+    SendMessage(parent, WM_PAINT, WPARAM(&dc), 0);
+    dc.RestoreDC(saved);
 }

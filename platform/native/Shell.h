@@ -1,11 +1,11 @@
 #pragma once
 
+#include "platform/draw/Resources.h"
 #include "platform/window/WinTypes.h"
 
-// Opening a document or web address with the desktop's handler. There are no instance handles
-// in this layer; the answer is only a success value (greater than 32 on success, as the classic
-// function answers), which callers are free to ignore.
-using HINSTANCE = void*;
+// Opening a document or web address with the desktop's handler. The answer is the module handle
+// type of the resources (HINSTANCE) used only as a success value (greater than 32 on success, as
+// the classic function answers), which callers are free to ignore.
 
 // Opens file (a web address) in the default browser: the desktop backend runs xdg-open with the
 // address as one argument and no shell, the headless backend records it. owner, verb, params,
