@@ -186,3 +186,18 @@ TEST_F(TTabTest, AcceleratorsAndDialogKeysReachTheControls) {
     Desk->PressKey(VK_TAB);
     EXPECT_EQ(FocusedName(), "A") << "a control wanting all keys keeps Tab";
 }
+
+TEST_F(TControlTest, WindowStateAndBorderStyleReachTheWindow) {
+    TForm* form = NewForm();
+    form->SetBorderStyle(bsSingle);
+    form->SetWindowState(wsMaximized);
+    form->Show();
+    Pump();
+    EXPECT_TRUE(IsZoomed(form->Handle()));
+    EXPECT_EQ(form->WindowState(), wsMaximized);
+    form->SetWindowState(wsNormal);
+    EXPECT_FALSE(IsZoomed(form->Handle()));
+    EXPECT_EQ(form->WindowState(), wsNormal);
+    form->SetWindowState(wsMinimized);
+    EXPECT_TRUE(IsIconic(form->Handle()));
+}
