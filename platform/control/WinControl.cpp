@@ -621,6 +621,13 @@ void TWinControl::WMSetCursor(TMessage& m) {
     DefaultHandler(m);
 }
 
+TWinControl* TWinControl::PreviewForm() const {
+    TCustomForm* form = GetParentForm();
+    if (!form || form == this || !form->KeyPreview())
+        return nullptr;
+    return form;
+}
+
 LRESULT TWinControl::DialogCode() {
     if (!FHandle)
         return 0;
@@ -699,7 +706,10 @@ void TWinControl::WndProc(TMessage& m) {
             m.Result = 0;
             return;
         }
-        KeyDown(key, KeyboardShiftState());
+        if (TWinControl* form = PreviewForm())
+            form->KeyDown(key, KeyboardShiftState());
+        if (key != 0)
+            KeyDown(key, KeyboardShiftState());
         if (key == 0) {
             m.Result = 0;
             return;
@@ -711,7 +721,10 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         auto key = std::uint16_t(m.WParam);
-        KeyUp(key, KeyboardShiftState());
+        if (TWinControl* form = PreviewForm())
+            form->KeyUp(key, KeyboardShiftState());
+        if (key != 0)
+            KeyUp(key, KeyboardShiftState());
         if (key == 0)
             return;
         m.WParam = key;
@@ -726,7 +739,10 @@ void TWinControl::WndProc(TMessage& m) {
             m.Result = 0;
             return;
         }
-        KeyPress(ch);
+        if (TWinControl* form = PreviewForm())
+            form->KeyPress(ch);
+        if (ch != 0)
+            KeyPress(ch);
         if (ch == 0) {
             m.Result = 0;
             return;

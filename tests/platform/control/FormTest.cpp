@@ -201,3 +201,21 @@ TEST_F(TControlTest, WindowStateAndBorderStyleReachTheWindow) {
     form->SetWindowState(wsMinimized);
     EXPECT_TRUE(IsIconic(form->Handle()));
 }
+
+TEST_F(TTabTest, KeyPreviewLetsTheFormSeeAndTakeKeysFirst) {
+    std::string order;
+    Form->OnKeyPress = [&](TPersistent*, char& key) {
+        order += "form ";
+        if (key == 'x')
+            key = 0;
+    };
+    A->OnKeyPress = [&](TPersistent*, char&) { order += "A "; };
+    Desk->Type("a");
+    EXPECT_EQ(order, "A ") << "without KeyPreview the form sees nothing";
+    Form->SetKeyPreview(true);
+    order.clear();
+    A->Typed.clear();
+    Desk->Type("ax");
+    EXPECT_EQ(order, "form A form ");
+    EXPECT_EQ(A->Typed, "a");
+}
