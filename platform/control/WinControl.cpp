@@ -500,6 +500,9 @@ void TWinControl::Repaint() {
 bool TWinControl::EraseBackground(TDC* dc) {
     if (!dc)
         return false;
+    if (FControlStyle & csOpaque)
+        return true; // Paint covers everything
+
     TRect r = ClientRect();
     dc->FillRect(r, Color());
     return true;
