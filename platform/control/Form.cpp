@@ -158,6 +158,9 @@ void TCustomForm::CMTextChanged(TMessage& m) {
 
 void TCustomForm::Loaded() {
     TWinControl::Loaded();
+    // The form read from its layout is complete now.
+    if (OnCreate)
+        OnCreate(this);
     if (Visible()) {
         FChangingVisibility = false;
         ShowWindowNow();

@@ -78,7 +78,7 @@ public:
     TNotifyEvent OnHide;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
-    TNotifyEvent OnCreate;
+    TNotifyEvent OnCreate; // once the form's layout has been read (Loaded)
     TNotifyEvent OnDestroy;
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;
