@@ -422,17 +422,21 @@ std::size_t TMemoModel::LineStartOffset(std::size_t index) const {
 void TMemoModel::InsertLine(std::size_t index, std::string_view line) {
     std::vector<std::size_t> starts = LogicalLineStarts();
     index = std::min(index, LinesCount());
+    // Only the line itself is normalised: the break that separates it from its neighbour is a
+    // plain CR LF (normalising "line\r\n" + "\r\n" would turn the LF CR between them into
+    // garbage breaks).
+    const std::string normalised = NormalizeAddedText(line);
     std::size_t pos;
     std::string inserted;
     if (index < starts.size()) {
         pos = starts[index];
-        inserted = std::string(line) + "\r\n";
+        inserted = normalised + "\r\n";
     } else {
         pos = FText.Length();
-        inserted = "\r\n" + std::string(line);
+        inserted = "\r\n" + normalised;
     }
     FText.SetCaret(pos);
-    FText.ReplaceSel(NormalizeAddedText(inserted), false);
+    FText.ReplaceSel(inserted, false);
     FAtLineEnd = false;
     ScrollCaret();
 }

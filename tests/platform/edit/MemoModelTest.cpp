@@ -111,6 +111,21 @@ TEST_F(MemoFixture, LinesAddFollowsTheClassicMemo) {
     EXPECT_EQ(Memo.LineStartOffset(2), 6u);
 }
 
+TEST_F(MemoFixture, AddedLinesEndingInABreakAreFollowedByOneEmptyLine) {
+    Memo.SetText("");
+    Memo.AddLine("a\r\n");
+    Memo.AddLine("b");
+    Memo.AddLine("c\r\n");
+    Memo.AddLine("d");
+    EXPECT_EQ(Memo.Text().Text(), "a\r\n\r\nb\r\nc\r\n\r\nd\r\n");
+    EXPECT_EQ(Memo.LinesCount(), 6u);
+    EXPECT_EQ(Memo.Line(1), "");
+    // A lone LF CR inside a line is still made into two breaks.
+    Memo.SetText("");
+    Memo.AddLine("x\n\ry");
+    EXPECT_EQ(Memo.Text().Text(), "x\r\n\r\ny\r\n");
+}
+
 TEST_F(MemoFixture, CaretUpAndDownKeepThePreferredX) {
     Memo.SetText("abcdefghij\r\nab\r\n" + kZhong + kWen + kZhong + kWen + "\r\nabcdefghij");
     // lines: [0,10) [12,14) [16,24) [26,36)

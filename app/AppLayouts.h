@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+class TComponent;
+
+// Registers the program's two form classes (and the control classes their layouts use) with
+// the class registry, once.
+void RegisterAppClasses();
+
+// Reads the stored layout of a form, kept among the program's resources under its name (type
+// LAYOUT), into the form.
+void ReadFormLayout(TComponent& form, std::string_view layoutName);

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/Frmtishi.h"
+#include "app/Frmzuvo.h"
+#include "platform/backend/headless/HeadlessBackend.h"
+#include "platform/control/Application.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+// Both windows of the program on the headless backend, created the way start-up creates them,
+// with the main window shown.
+class TEdit;
+class TControl;
+
+class TAppFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Runs trigger; when a modal window opens meanwhile, calls inModal with it, which must close
+    // it. Returns how many modal windows were handled.
+    int WithModal(const std::function<void()>& trigger,
+                  const std::function<void(HWND modal)>& inModal);
+    // Runs trigger, expects one message box, and returns the text Ctrl+C copies from it (the
+    // box is closed with Enter).
+    std::string MessageFrom(const std::function<void()>& trigger);
+    // Runs trigger, expects the result window, and returns its caption and memo text.
+    struct TShown {
+        std::string Caption;
+        std::string MemoText;
+        int Count = 0;
+    };
+    TShown ReportFrom(const std::function<void()>& trigger);
+
+    // Clicks the centre of a control of the main window.
+    void ClickOn(TControl* control);
+    // Replaces a field's text as the user would: focus, select all, type.
+    void Fill(TEdit* field, const std::string& utf8);
+
+    THeadlessBackend* Backend = nullptr;
+    TComponentPtr<TApplication> ApplicationObject;
+};
