@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Color.h"
+#include "platform/core/PixelBuffer.h"
 #include "platform/core/Region.h"
 #include "platform/window/WinConst.h"
 #include "platform/window/WinTypes.h"
