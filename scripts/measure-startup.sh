@@ -17,6 +17,7 @@ one_run() {
     app=$!
     wid=""
     while [ -z "$wid" ]; do
+        kill -0 "$app" 2>/dev/null || { echo "petcalc did not start" >&2; exit 1; }
         wid=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null | head -1 || true)
     done
     # The banner's middle (client area at 3,21; panel at 1,0; banner at 65,30, 160 x 60).
@@ -30,7 +31,13 @@ one_run() {
     sleep 1
     kb=$(sed -n 's/^VmHWM:[[:space:]]*\([0-9]*\) kB/\1/p' "/proc/$app/status")
     eval "$(xdotool getwindowgeometry --shell "$wid")"
-    xdotool mousemove --sync $((X + WIDTH - 13)) $((Y + 12)) click 1
+    xdotool mousemove --sync $((X + WIDTH - 13)) $((Y + 12))
+    sleep 0.1
+    xdotool mousedown 1
+    sleep 0.1
+    xdotool mouseup 1
+    for _ in $(seq 1 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill "$app" 2>/dev/null && echo "petcalc did not end when its window was closed" >&2
     wait "$app" || echo "petcalc ended with status $?" >&2
     echo "$ms $kb"
 }

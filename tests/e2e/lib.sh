@@ -37,6 +37,13 @@ e2e_log() { echo "[$SCENARIO] $*" >&2; }
 
 fail() {
     e2e_log "FAIL: $*"
+    if [ -n "$APP" ] && ! kill -0 "$APP" 2>/dev/null; then
+        local status=0
+        wait "$APP" || status=$?
+        e2e_log "the program is gone (exit status $status); its error output:"
+        cat "$WORK/stderr" >&2
+        APP=""
+    fi
     e2e_shot_all "failure" || true
     exit 1
 }
@@ -107,8 +114,9 @@ e2e_wait_gone() {
 
 # Width and height of a window, "W H".
 e2e_size() {
-    local WIDTH HEIGHT X Y SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$1")"
+    local geometry WIDTH HEIGHT X Y SCREEN WINDOW
+    geometry=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || fail "window $1 is gone"
+    eval "$geometry"
     echo "$WIDTH $HEIGHT"
 }
 
@@ -127,8 +135,9 @@ e2e_expect_width() {
 
 # Clicks a point given in the window's own coordinates.
 e2e_click_window() {
-    local wid=$1 x=$2 y=$3 WIDTH HEIGHT X Y SCREEN WINDOW
-    eval "$(xdotool getwindowgeometry --shell "$wid")"
+    local wid=$1 x=$2 y=$3 geometry WIDTH HEIGHT X Y SCREEN WINDOW
+    geometry=$(xdotool getwindowgeometry --shell "$wid" 2>/dev/null) || fail "window $wid is gone"
+    eval "$geometry"
     xdotool mousemove --sync $((X + x)) $((Y + y))
     sleep 0.05
     xdotool mousedown 1

@@ -472,6 +472,16 @@ private:
         }
     }
 };
+XErrorHandler gPreviousXErrorHandler = nullptr;
+
+// A request that names a window which has just gone away (a closed dialog, a clipboard
+// requestor that gave up waiting) fails with BadWindow. That is harmless here, but Xlib's default
+// handler would end the program for it; other errors still go to the previous handler.
+int IgnoreVanishedWindows(Display* display, XErrorEvent* error) {
+    if (error->error_code == BadWindow)
+        return 0;
+    return gPreviousXErrorHandler ? gPreviousXErrorHandler(display, error) : 0;
+}
 } // namespace
 
 std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
@@ -486,6 +496,7 @@ std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
         std::fprintf(stderr, "%s: cannot open the display (%s)\n", name, SDL_GetError());
         std::exit(1);
     }
+    gPreviousXErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
     SDL_StartTextInput();
     return std::make_unique<TSdlBackend>();
 }
