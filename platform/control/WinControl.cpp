@@ -74,6 +74,10 @@ TWinControl::~TWinControl() {
         HWND h = FHandle;
         RemoveProp(h, kControlProp);
         FHandle = nullptr;
+        // A native window gets its own procedure back, so that it frees what it keeps when it
+        // is destroyed.
+        if (FDefWndProc && FDefWndProc != &DefWindowProc)
+            SetWindowLongPtr(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
         DestroyWindow(h);
     }
     FHandle = nullptr;
