@@ -43,7 +43,7 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
-    if (FInitialized || !WindowSystemStarted())
+    if (FInitialized || !WindowSystemStarted() || Application != this)
         return;
     FInitialized = true;
     SetLoopExceptionHandler([this](std::exception_ptr e) { HandleException(e); });
@@ -71,8 +71,10 @@ void TApplication::FormCreated(TCustomForm* form) {
 
 int TApplication::Run() {
     Initialize();
+    if (!FMainForm)
+        return 0; // nothing to run for
     FRunning = true;
-    if (FMainForm && FShowMainForm)
+    if (FShowMainForm)
         FMainForm->Show();
     while (!FTerminated)
         HandleMessage();
@@ -291,6 +293,9 @@ void TApplication::ControlDestroying(TControl* control) {
     }
     if (control == FHintWindow)
         FHintWindow = nullptr;
-    if (control == FMainForm)
+    if (control == FMainForm) {
         FMainForm = nullptr;
+        if (FRunning)
+            Terminate(); // the program ends with its main form
+    }
 }

@@ -33,7 +33,8 @@ public:
     std::string ClassName() const override { return "TApplication"; }
 
     // Hooks the application into the window layer (message hook, loop exception handler).
-    // The window layer must be started. Calling it again does nothing.
+    // The window layer must be started; only the global Application hooks in. Calling it again
+    // does nothing.
     void Initialize();
 
     // The caption of message boxes and of the main form's task bar entry (GBK).
@@ -51,8 +52,8 @@ public:
     bool ShowMainForm() const { return FShowMainForm; }
     void SetShowMainForm(bool v) { FShowMainForm = v; }
 
-    // Shows the main form and runs the message loop until the main form is closed (or
-    // Terminate); returns the exit code (0).
+    // Shows the main form and runs the message loop until the main form is closed or freed (or
+    // Terminate); returns the exit code (0). Without a main form it returns at once.
     int Run();
     void Terminate();
     bool Terminated() const { return FTerminated; }

@@ -158,6 +158,9 @@ void TCustomForm::CMTextChanged(TMessage& m) {
 
 void TCustomForm::Loaded() {
     TWinControl::Loaded();
+    // The form read from its layout is complete now.
+    if (OnCreate)
+        OnCreate(this);
     if (Visible()) {
         FChangingVisibility = false;
         ShowWindowNow();
@@ -338,9 +341,16 @@ TModalResult TCustomForm::ShowModal() {
                 Screen->SetActiveForm(Previous);
         }
     } scope{*this, previousActive};
-    Show();
-    if (!FHandle || !IsWindowVisible(FHandle))
+    // The modal loop shows the window itself, so that the focus it gives back afterwards is
+    // the one from before.
+    FChangingVisibility = true;
+    SetVisible(true);
+    FChangingVisibility = false;
+    HandleNeeded();
+    DoShow();
+    if (!Visible())
         return FModalResult ? FModalResult : mrCancel;
+    ApplyPosition();
     int code = RunModalLoop(FHandle);
     if (FModalResult == mrNone)
         FModalResult = code ? code : mrCancel;

@@ -51,6 +51,8 @@ public:
     void SetWindowState(TWindowState s);
     int PixelsPerInch() const { return FPixelsPerInch; }
     void SetPixelsPerInch(int v) { FPixelsPerInch = v; }
+    // With KeyPreview the form's key events run before those of the focused control and can
+    // take the key away from it.
     bool KeyPreview() const { return FKeyPreview; }
     void SetKeyPreview(bool v) { FKeyPreview = v; }
     TComponent* Menu() const { return FMenu; }
@@ -76,7 +78,7 @@ public:
     TNotifyEvent OnHide;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
-    TNotifyEvent OnCreate;
+    TNotifyEvent OnCreate; // once the form's layout has been read (Loaded)
     TNotifyEvent OnDestroy;
     TNotifyEvent OnActivate;
     TNotifyEvent OnDeactivate;

@@ -68,10 +68,14 @@ TWinControl::~TWinControl() {
         FControls.back()->Free();
     if (TCustomForm* form = GetParentForm(); form && form != this)
         form->DefocusControl(this, true);
-    if (FMouseControl)
-        FMouseControl = nullptr;
+    FMouseControl = nullptr;
+    if (FParent)
+        FParent->RemoveControl(this);
     if (FHandle && WindowSystemStarted()) {
         HWND h = FHandle;
+        // A window of another class gets its own procedure back for its last messages.
+        if (FDefWndProc && FDefWndProc != &DefWindowProc)
+            SetWindowLongPtr(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
         RemoveProp(h, kControlProp);
         FHandle = nullptr;
         // A native window gets its own procedure back, so that it frees what it keeps when it
@@ -239,8 +243,10 @@ void TWinControl::RemoveControl(TControl* control) {
     std::erase(FControls, control);
     if (FMouseControl == control)
         FMouseControl = nullptr;
+    // Compared by address: a control leaving from its destructor is no TWinControl any more.
+    std::erase_if(FTabList,
+                  [control](TWinControl* t) { return static_cast<TControl*>(t) == control; });
     if (auto* w = dynamic_cast<TWinControl*>(control)) {
-        std::erase(FTabList, w);
         if (w->FHandle && !(w->ComponentState().Contains(csDestroying)))
             w->DestroyHandle();
     }
@@ -498,6 +504,9 @@ void TWinControl::Repaint() {
 bool TWinControl::EraseBackground(TDC* dc) {
     if (!dc)
         return false;
+    if (FControlStyle & csOpaque)
+        return true; // Paint covers everything
+
     TRect r = ClientRect();
     dc->FillRect(r, Color());
     return true;
@@ -619,6 +628,13 @@ void TWinControl::WMSetCursor(TMessage& m) {
     DefaultHandler(m);
 }
 
+TWinControl* TWinControl::PreviewForm() const {
+    TCustomForm* form = GetParentForm();
+    if (!form || form == this || !form->KeyPreview())
+        return nullptr;
+    return form;
+}
+
 LRESULT TWinControl::DialogCode() {
     if (!FHandle)
         return 0;
@@ -697,7 +713,10 @@ void TWinControl::WndProc(TMessage& m) {
             m.Result = 0;
             return;
         }
-        KeyDown(key, KeyboardShiftState());
+        if (TWinControl* form = PreviewForm())
+            form->KeyDown(key, KeyboardShiftState());
+        if (key != 0)
+            KeyDown(key, KeyboardShiftState());
         if (key == 0) {
             m.Result = 0;
             return;
@@ -709,7 +728,10 @@ void TWinControl::WndProc(TMessage& m) {
     case WM_KEYUP:
     case WM_SYSKEYUP: {
         auto key = std::uint16_t(m.WParam);
-        KeyUp(key, KeyboardShiftState());
+        if (TWinControl* form = PreviewForm())
+            form->KeyUp(key, KeyboardShiftState());
+        if (key != 0)
+            KeyUp(key, KeyboardShiftState());
         if (key == 0)
             return;
         m.WParam = key;
@@ -724,7 +746,10 @@ void TWinControl::WndProc(TMessage& m) {
             m.Result = 0;
             return;
         }
-        KeyPress(ch);
+        if (TWinControl* form = PreviewForm())
+            form->KeyPress(ch);
+        if (ch != 0)
+            KeyPress(ch);
         if (ch == 0) {
             m.Result = 0;
             return;
@@ -802,7 +827,10 @@ void TWinControl::Loaded() {
 }
 
 void TWinControl::CMDialogChar(TMessage& m) {
-    Broadcast(m);
+    if (FParent)
+        TControl::CMDialogChar(m); // its own accelerator first
+    if (m.Result == 0)
+        Broadcast(m);
 }
 
 void TWinControl::CMFontChanged(TMessage& m) {

@@ -124,6 +124,8 @@ protected:
     virtual void KeyPress(char& key);
     virtual void DoEnter();
     virtual void DoExit();
+    // The form that sees the keys first (KeyPreview), nullptr when none.
+    TWinControl* PreviewForm() const;
     // The window's answer to WM_GETDLGCODE.
     LRESULT DialogCode();
     // Offers Tab, Return, Escape and the arrows to the form when the control does not want

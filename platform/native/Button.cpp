@@ -78,10 +78,35 @@ void TButton::SetDefault(bool v) {
         SendMessage(FHandle, BM_SETSTYLE, v ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, 1);
 }
 
+void TButton::WndProc(TMessage& m) {
+    if (m.Msg == CM_DIALOGKEY) {
+        int key = int(m.WParam);
+        TWinControl* focused = FindControl(GetFocus());
+        bool act = false;
+        if (key == VK_RETURN)
+            act = focused == this || (FDefault && !dynamic_cast<TButton*>(focused));
+        else if (key == VK_ESCAPE)
+            act = FCancel;
+        if (act && Visible() && IsEnabledInChain()) {
+            Click();
+            m.Result = 1;
+        }
+        return;
+    }
+    TButtonControl::WndProc(m);
+}
+
 void TButton::Click() {
     if (FModalResult != 0) {
         if (TCustomForm* form = GetParentForm())
             form->SetModalResult(FModalResult);
     }
     TButtonControl::Click();
+}
+
+TButtonControl::~TButtonControl() {
+    // The window goes back to its own procedure, so that it is destroyed together with the
+    // object behind it after this control is gone.
+    if (FHandle && FDefWndProc)
+        SetWindowLongPtr(FHandle, GWLP_WNDPROC, LONG_PTR(FDefWndProc));
 }

@@ -7,6 +7,7 @@
 class TButtonControl : public TWinControl {
 public:
     explicit TButtonControl(TComponent* owner);
+    ~TButtonControl() override;
     std::string ClassName() const override { return "TButtonControl"; }
 
 protected:
@@ -40,6 +41,9 @@ public:
 
 protected:
     void CreateParams(TCreateParams& params) override;
+    // The form offers Enter and Escape to its buttons: Enter clicks the focused button, or the
+    // default one while no button has the focus; Escape clicks the cancel button.
+    void WndProc(TMessage& message) override;
 
 private:
     bool FDefault = false;

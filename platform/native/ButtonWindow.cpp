@@ -87,13 +87,15 @@ LRESULT TButtonWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         else
             InvalidateRect(FHandle, nullptr, false);
         return 0;
-    case WM_LBUTTONDBLCLK:
+    case WM_LBUTTONDBLCLK: {
+        HWND self = FHandle;
         if (!IsPush())
             Notify(BN_DOUBLECLICKED);
-        if (!IsWindow(FHandle))
+        if (!IsWindow(self))
             return 0;
         PressStart();
         return 0;
+    }
     case WM_LBUTTONDOWN:
         PressStart();
         return 0;
@@ -176,9 +178,10 @@ LRESULT TButtonWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 void TButtonWindow::PressStart() {
-    if (GetFocus() != FHandle)
-        SetFocus(FHandle);
-    if (!IsWindow(FHandle))
+    HWND self = FHandle;
+    if (GetFocus() != self)
+        SetFocus(self);
+    if (!IsWindow(self))
         return;
     FMouseDown = true;
     SetCapture(FHandle);

@@ -236,3 +236,10 @@ void TCustomEdit::Undo() {
 bool TCustomEdit::CanUndo() {
     return Send(EM_CANUNDO) != 0;
 }
+
+TCustomEdit::~TCustomEdit() {
+    // The window goes back to its own procedure, so that it is destroyed together with the
+    // object behind it after this control is gone.
+    if (FHandle && FDefWndProc)
+        SetWindowLongPtr(FHandle, GWLP_WNDPROC, LONG_PTR(FDefWndProc));
+}

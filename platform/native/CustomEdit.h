@@ -18,6 +18,7 @@ using TBorderStyle = TFormBorderStyle;
 class TCustomEdit : public TWinControl {
 public:
     explicit TCustomEdit(TComponent* owner);
+    ~TCustomEdit() override;
 
     std::string ClassName() const override { return "TCustomEdit"; }
 

@@ -164,6 +164,13 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_KEYDOWN:
         KeyDown(int(wParam));
         return 0;
+    case WM_SYSKEYDOWN:
+        // Shift+F10 opens the context menu at the caret.
+        if (int(wParam) == VK_F10 && IsKeyDown(VK_SHIFT)) {
+            ShowContextMenu(-1);
+            return 0;
+        }
+        return Default(msg, wParam, lParam);
     case WM_CHAR:
         Char(static_cast<unsigned char>(wParam & 0xFF));
         return 0;
@@ -262,12 +269,13 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
             FMemo->SetText(text);
         else
             FText.SetText(text);
-        FModified = false;
+        // A text the program sets is no modification, but it is a change.
+        bool changed = FChangePending;
+        FChangePending = false;
         Refresh(erNone, false);
-        if (IsWindow(FHandle) && FChangePending) {
-            FChangePending = false;
+        FModified = false;
+        if (changed)
             Notify(EN_CHANGE);
-        }
         return 1;
     }
     case WM_GETTEXT: {
@@ -314,13 +322,14 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         Refresh(erNone);
         return 0;
     case EM_REPLACESEL: {
+        HWND self = FHandle;
         const char* s = reinterpret_cast<const char*>(lParam);
         std::string_view text = s ? std::string_view(s) : std::string_view();
         TEditResult r =
             FMemo ? FMemo->ReplaceSel(text, wParam != 0) : FText.ReplaceSel(text, wParam != 0);
         if (r == erFull || r == erTruncated)
             Notify(EN_MAXTEXT);
-        if (IsWindow(FHandle))
+        if (IsWindow(self))
             Refresh(erNone);
         return 0;
     }
@@ -542,10 +551,14 @@ void TEditWindow::Move(int vk, bool shift, bool ctrl) {
 
 void TEditWindow::Char(unsigned char c) {
     if (FLeadByte) {
-        char pair[2] = {char(FLeadByte), char(c)};
+        unsigned char lead = FLeadByte;
         FLeadByte = 0;
-        TypeChar(std::string_view(pair, 2));
-        return;
+        if (IsGbkTrailByte(c)) {
+            char pair[2] = {char(lead), char(c)};
+            TypeChar(std::string_view(pair, 2));
+            return;
+        }
+        // A lead byte without its trail byte is no character: it is dropped.
     }
     if (IsGbkLeadByte(c)) {
         FLeadByte = c;
@@ -592,10 +605,11 @@ void TEditWindow::Char(unsigned char c) {
 }
 
 void TEditWindow::TypeChar(std::string_view gbk) {
+    HWND self = FHandle;
     TEditResult r = Text().Type(gbk);
     if (r == erFull)
         Notify(EN_MAXTEXT);
-    if (IsWindow(FHandle))
+    if (IsWindow(self))
         Refresh(r);
 }
 
@@ -664,6 +678,7 @@ void TEditWindow::RunCommand(int command) {
 }
 
 void TEditWindow::ShowContextMenu(LPARAM screenPoint) {
+    HWND self = FHandle;
     if (!Focused())
         SetFocus(FHandle);
     TPoint at = PointFromLParam(screenPoint);
@@ -675,7 +690,7 @@ void TEditWindow::ShowContextMenu(LPARAM screenPoint) {
     }
     bool clip = !GetClipboardTextGbk().empty();
     int command = TrackEditMenu(FHandle, at, EditMenuItems(Text().CommandStates(clip)));
-    if (command && IsWindow(FHandle))
+    if (command && IsWindow(self))
         RunCommand(command);
 }
 
@@ -719,9 +734,10 @@ void TEditWindow::SetCaretFromPoint(TPoint p, bool extend) {
 }
 
 void TEditWindow::MouseDown(TPoint p, bool shift, bool dbl) {
+    HWND self = FHandle;
     if (!Focused())
-        SetFocus(FHandle);
-    if (!IsWindow(FHandle) || !Focused())
+        SetFocus(self);
+    if (!IsWindow(self) || !Focused())
         return;
     if (dbl) {
         if (FMemo) {

@@ -43,3 +43,19 @@ LRESULT TNativeWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
 TMeasureDC::TMeasureDC(const TLogFont& font) {
     FDC.SelectFont(font);
 }
+
+void DrawParentBackground(HWND child, TDC& dc) {
+    HWND parent = GetParent(child);
+    if (!parent)
+        return;
+    TPoint client{0, 0};
+    ClientToScreen(child, &client);
+    TPoint origin{0, 0};
+    ClientToScreen(parent, &origin);
+    TPoint shift = client - origin; // the child's client area in the parent's client area
+    int saved = dc.SaveDC();
+    dc.OffsetViewportOrg(-shift.X, -shift.Y);
+    SendMessage(parent, WM_ERASEBKGND, WPARAM(&dc), 0);
+    SendMessage(parent, WM_PAINT, WPARAM(&dc), 0);
+    dc.RestoreDC(saved);
+}

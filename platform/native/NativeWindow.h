@@ -84,6 +84,11 @@ private:
     TDC FDC{FBuffer};
 };
 
+// Draws the parent's picture under a child window into the child's context (the parent erases
+// and paints into it, shifted to the child's place), for windows without a background of their
+// own.
+void DrawParentBackground(HWND child, TDC& dc);
+
 // Registers the native window classes (EDIT, BUTTON, STATIC) with the running window layer;
 // does nothing when they are there already. Creating a native control calls it.
 void RegisterNativeClasses();

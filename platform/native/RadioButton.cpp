@@ -2,6 +2,9 @@
 
 #include "platform/native/NativeConst.h"
 
+#include <algorithm>
+#include <vector>
+
 TRadioButton::TRadioButton(TComponent* owner) : TButtonControl(owner) {
     SetBounds(0, 0, 113, 17);
 }
@@ -56,7 +59,35 @@ void TRadioButton::DoEnter() {
         Click();
 }
 
+void TRadioButton::KeyDown(std::uint16_t& key, TShiftState shift) {
+    TButtonControl::KeyDown(key, shift);
+    int step = (key == VK_LEFT || key == VK_UP) ? -1 : (key == VK_RIGHT || key == VK_DOWN) ? 1 : 0;
+    TWinControl* parent = Parent();
+    if (!step || !parent)
+        return;
+    key = 0;
+    std::vector<TRadioButton*> group;
+    for (int i = 0; i < parent->ControlCount(); ++i)
+        if (auto* r = dynamic_cast<TRadioButton*>(parent->Controls(i)))
+            group.push_back(r);
+    auto self = std::find(group.begin(), group.end(), this);
+    int n = int(group.size());
+    int at = int(self - group.begin());
+    for (int k = 1; k < n; ++k) {
+        TRadioButton* next = group[std::size_t((at + n + step * k) % n)];
+        if (next->CanFocus()) {
+            next->SetFocus();
+            return;
+        }
+    }
+}
+
 void TRadioButton::WndProc(TMessage& m) {
+    if (m.Msg == WM_GETDLGCODE) {
+        TButtonControl::WndProc(m);
+        m.Result |= DLGC_WANTARROWS;
+        return;
+    }
     // A press on an unfocused button focuses it first without a click of its own; when the
     // focus does not come, the press is swallowed.
     if ((m.Msg == WM_LBUTTONDOWN || m.Msg == WM_LBUTTONDBLCLK) && HandleAllocated() &&

@@ -22,6 +22,9 @@ protected:
     void CreateWnd() override;
     void Clicked() override { SetChecked(true); }
     void DoEnter() override;
+    // The arrow keys move the focus (and so the check) to the previous or next radio button of
+    // the same parent, also when the window is owner-drawn.
+    void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void WndProc(TMessage& message) override;
 
     bool FClicksDisabled = false;

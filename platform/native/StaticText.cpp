@@ -77,3 +77,10 @@ void TStaticText::SetTransparent(bool v) {
     FTransparent = v;
     UpdateWindowLook();
 }
+
+TStaticText::~TStaticText() {
+    // The window goes back to its own procedure, so that it is destroyed together with the
+    // object behind it after this control is gone.
+    if (FHandle && FDefWndProc)
+        SetWindowLongPtr(FHandle, GWLP_WNDPROC, LONG_PTR(FDefWndProc));
+}

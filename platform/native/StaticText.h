@@ -8,6 +8,7 @@
 class TStaticText : public TWinControl {
 public:
     explicit TStaticText(TComponent* owner);
+    ~TStaticText() override;
     std::string ClassName() const override { return "TStaticText"; }
 
     TAlignment Alignment() const { return FAlignment; }

@@ -9,8 +9,12 @@ LRESULT TStaticWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NCHITTEST:
         return (Style() & SS_NOTIFY) ? HTCLIENT : HTTRANSPARENT;
     case WM_ERASEBKGND:
-        if (auto* dc = reinterpret_cast<TDC*>(wParam); dc && FBackColor != clNoBackground)
-            dc->FillRect(ClientRect(), TColor(FBackColor));
+        if (auto* dc = reinterpret_cast<TDC*>(wParam)) {
+            if (FBackColor == clNoBackground)
+                DrawParentBackground(FHandle, *dc);
+            else
+                dc->FillRect(ClientRect(), TColor(FBackColor));
+        }
         return 1;
     case WM_PAINT: {
         auto* dc = reinterpret_cast<TDC*>(wParam);
@@ -45,7 +49,7 @@ LRESULT TStaticWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_SETTEXT:
     case WM_ENABLE: {
         LRESULT r = Default(msg, wParam, lParam);
-        InvalidateRect(FHandle, nullptr, true);
+        Repaint();
         return r;
     }
     case WM_LBUTTONDOWN:
@@ -55,9 +59,13 @@ LRESULT TStaticWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case STM_SETCOLORS:
         FBackColor = std::uint32_t(wParam);
         FTextColor = TColor(lParam);
-        InvalidateRect(FHandle, nullptr, true);
+        Repaint();
         return 0;
     default:
         return TNativeWindow::WndProc(msg, wParam, lParam);
     }
+}
+
+void TStaticWindow::Repaint() {
+    InvalidateRect(FHandle, nullptr, true);
 }

@@ -17,6 +17,8 @@ public:
     LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    void Repaint();
+
     std::uint32_t FBackColor = clBtnFace;
     TColor FTextColor = clBtnText;
 };

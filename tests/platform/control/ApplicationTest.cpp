@@ -152,3 +152,17 @@ TEST_F(TApplicationTest, ASizeableMainFormGetsTheCaptionFrame) {
     EXPECT_EQ(style & WS_CAPTION, 0u);
     EXPECT_EQ(Main->ClientHeight(), Main->Height());
 }
+
+TEST_F(TApplicationTest, FreeingTheMainFormEndsRunAndWithoutOneRunReturnsAtOnce) {
+    Desk->SetIdleHandler([&]() {
+        if (!App->MainForm())
+            return false;
+        Main->Free();
+        return true;
+    });
+    EXPECT_EQ(App->Run(), 0);
+    Desk->SetIdleHandler(nullptr);
+    EXPECT_EQ(App->MainForm(), nullptr);
+    TApplication other;
+    EXPECT_EQ(other.Run(), 0);
+}

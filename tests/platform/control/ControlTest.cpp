@@ -232,3 +232,15 @@ TEST_F(TControlTest, MouseEnterAndLeaveReachGraphicAndWindowedControls) {
     EXPECT_EQ(w->Count(CM_MOUSEENTER), 1);
     EXPECT_EQ(w->Count(CM_MOUSELEAVE), 1);
 }
+
+TEST_F(TControlTest, LinksToOtherComponentsAreDroppedWhenTheyGo) {
+    TForm* form = NewForm();
+    TProbe* p = Probe(form, form, "P", {0, 0, 50, 20});
+    auto* menu = new TComponent(nullptr); // owned elsewhere: a free notification is needed
+    p->SetPopupMenu(menu);
+    form->SetMenu(menu);
+    EXPECT_EQ(p->PopupMenu(), menu);
+    menu->Free();
+    EXPECT_EQ(p->PopupMenu(), nullptr);
+    EXPECT_EQ(form->Menu(), nullptr);
+}

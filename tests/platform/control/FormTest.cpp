@@ -118,6 +118,7 @@ TEST_F(TControlTest, ShowModalReturnsTheResultAndReenablesTheOwner) {
     App->CreateForm(main);
     main->SetBorderStyle(bsNone);
     main->SetBounds(100, 100, 300, 200);
+    auto* field = Field(main, main, "Field", {10, 10, 50, 20});
     main->Show();
     Pump();
     TForm* dialog = NewForm("Dialog");
@@ -137,6 +138,8 @@ TEST_F(TControlTest, ShowModalReturnsTheResultAndReenablesTheOwner) {
     EXPECT_TRUE(shown);
     EXPECT_TRUE(mainDisabledWhileModal);
     EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+    EXPECT_EQ(GetFocus(), field->Handle()) << "the focus goes back";
+    EXPECT_EQ(Screen->ActiveForm(), main);
     EXPECT_FALSE(dialog->Visible());
     EXPECT_FALSE(IsWindowVisible(dialog->Handle()));
     // Centred over the main form.
@@ -153,4 +156,66 @@ TEST_F(TControlTest, ShowModalReturnsTheResultAndReenablesTheOwner) {
     EXPECT_EQ(dialog->ShowModal(), mrCancel);
     Desk->SetIdleHandler(nullptr);
     EXPECT_THROW(main->ShowModal(), EInvalidOperation);
+}
+
+TEST_F(TTabTest, ADestroyedControlLeavesTheTabOrder) {
+    Inner->Free();
+    Clipped->Free();
+    Desk->PressKey(VK_TAB);
+    EXPECT_EQ(FocusedName(), "B");
+    B->Free();
+    EXPECT_EQ(Form->ActiveControl(), nullptr);
+    Desk->PressKey(VK_TAB);
+    EXPECT_EQ(FocusedName(), "A");
+}
+
+TEST_F(TTabTest, AcceleratorsAndDialogKeysReachTheControls) {
+    int clicks = 0;
+    B->SetCaption("&Beta");
+    B->OnClick = [&](TPersistent*) { ++clicks; };
+    Desk->Type("b");
+    EXPECT_EQ(clicks, 0) << "a plain character is typed, not an accelerator";
+    TMessage m{WM_SYSCHAR, 'b', 0, 0};
+    A->WndProc(m);
+    EXPECT_EQ(clicks, 1);
+    A->SetFocus();
+    A->Typed.clear();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(A->Typed, "\r") << "nobody took Return: the control gets its character";
+    A->DialogCodeAnswer = DLGC_WANTALLKEYS;
+    Desk->PressKey(VK_TAB);
+    EXPECT_EQ(FocusedName(), "A") << "a control wanting all keys keeps Tab";
+}
+
+TEST_F(TControlTest, WindowStateAndBorderStyleReachTheWindow) {
+    TForm* form = NewForm();
+    form->SetBorderStyle(bsSingle);
+    form->SetWindowState(wsMaximized);
+    form->Show();
+    Pump();
+    EXPECT_TRUE(IsZoomed(form->Handle()));
+    EXPECT_EQ(form->WindowState(), wsMaximized);
+    form->SetWindowState(wsNormal);
+    EXPECT_FALSE(IsZoomed(form->Handle()));
+    EXPECT_EQ(form->WindowState(), wsNormal);
+    form->SetWindowState(wsMinimized);
+    EXPECT_TRUE(IsIconic(form->Handle()));
+}
+
+TEST_F(TTabTest, KeyPreviewLetsTheFormSeeAndTakeKeysFirst) {
+    std::string order;
+    Form->OnKeyPress = [&](TPersistent*, char& key) {
+        order += "form ";
+        if (key == 'x')
+            key = 0;
+    };
+    A->OnKeyPress = [&](TPersistent*, char&) { order += "A "; };
+    Desk->Type("a");
+    EXPECT_EQ(order, "A ") << "without KeyPreview the form sees nothing";
+    Form->SetKeyPreview(true);
+    order.clear();
+    A->Typed.clear();
+    Desk->Type("ax");
+    EXPECT_EQ(order, "form A form ");
+    EXPECT_EQ(A->Typed, "a");
 }

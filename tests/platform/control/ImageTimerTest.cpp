@@ -101,3 +101,39 @@ TEST_F(TControlTest, TimerTicksWhileEnabledAtItsInterval) {
     Desk->AdvanceTime(500);
     EXPECT_EQ(ticks, 3);
 }
+
+TEST_F(TControlTest, TheControlsCursorShowsOverItAndScreenCursorOverridesIt) {
+    TForm* form = NewForm();
+    auto* image = new TImage(form);
+    image->SetParent(form);
+    image->SetBounds(10, 10, 40, 40);
+    image->SetCursor(crHandPoint);
+    form->Show();
+    Pump();
+    Desk->MouseMove({120, 120});
+    EXPECT_EQ(Desk->Cursor(), TCursorShape::Hand);
+    Desk->MouseMove({200, 200});
+    EXPECT_EQ(Desk->Cursor(), TCursorShape::Arrow);
+    Screen->SetCursor(crHourGlass);
+    Desk->MouseMove({121, 121});
+    EXPECT_EQ(Desk->Cursor(), TCursorShape::Wait);
+    Screen->SetCursor(crDefault);
+}
+
+TEST_F(TControlTest, ControlCanvasDrawsOutsidePainting) {
+    TForm* form = NewForm();
+    form->SetColor(clWhite);
+    auto* image = new TImage(form);
+    image->SetParent(form);
+    image->SetBounds(10, 10, 20, 20);
+    form->Show();
+    Pump();
+    TControlCanvas& c = image->Canvas();
+    ASSERT_TRUE(c.Lock());
+    c.Brush().SetColor(clLime);
+    c.FillRect({0, 0, 100, 100}); // clipped to the control
+    c.Unlock();
+    FlushWindows();
+    EXPECT_EQ(Desk->PixelAt(form->Handle(), {115, 115}), clLime);
+    EXPECT_EQ(Desk->PixelAt(form->Handle(), {135, 135}), clWhite);
+}

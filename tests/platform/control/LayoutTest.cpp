@@ -34,12 +34,16 @@ class TDemoForm : public TForm {
 public:
     explicit TDemoForm(TComponent* owner) : TForm(owner) {
         Handlers.Add("FormShow", TNotifyEvent([this](TPersistent*) { ++Shows; }));
+        Handlers.Add("FormCreate", TNotifyEvent([this](TPersistent*) {
+                         CreatedWithPanel = FindComponent("Panel1") != nullptr;
+                     }));
         Handlers.Add("Image1Click", TNotifyEvent([this](TPersistent*) { ++ImageClicks; }));
         Handlers.Add("Timer1Timer", TNotifyEvent([this](TPersistent*) { ++Ticks; }));
     }
     std::string ClassName() const override { return "TDemoForm"; }
     const TMethodTable* GetMethodTable() const override { return &Handlers; }
     int Shows = 0, ImageClicks = 0, Ticks = 0;
+    bool CreatedWithPanel = false;
 
 protected:
     void Loaded() override {
@@ -69,6 +73,7 @@ const char* kLayout = R"(object DemoForm: TDemoForm
   Font.Name = "MS Sans Serif"
   ActiveControl = Second
   OnShow = FormShow
+  OnCreate = FormCreate
   object Panel1: TCountingPanel
     Left = 0
     Top = 0
@@ -148,6 +153,7 @@ TEST_F(TLayoutTest, ReadsFormPanelImageAndTimerAndCallsLoadedOnceEach) {
     EXPECT_EQ(loaded, (std::map<std::string, int>{
                           {"DemoForm", 1}, {"Panel1", 1}, {"First", 1}, {"Second", 1}}));
     EXPECT_EQ(form->Caption(), Utf8ToGbk("演示窗口"));
+    EXPECT_TRUE(form->CreatedWithPanel) << "OnCreate runs once the whole layout is read";
     EXPECT_EQ(form->Position(), poDesktopCenter);
     EXPECT_EQ(form->BorderStyle(), bsSingle);
     EXPECT_EQ(form->Constraints().MinWidth(), 130);
@@ -232,4 +238,17 @@ TEST_F(TLayoutTest, UnknownPropertiesAndResourcesAreReportedWithTheLine) {
                           "\"NOPE\"\n  end\nend\n";
     EXPECT_THROW(ReadLayout(*other, missing, "missing.layout"), EReadError);
     EXPECT_EQ(other->ComponentCount(), 0) << "what was created is destroyed again";
+}
+
+TEST_F(TLayoutTest, TheImageOfALayoutShowsItsHint) {
+    std::map<std::string, int> loaded;
+    TDemoForm* form = Read(loaded);
+    form->Show();
+    Pump();
+    auto& image = form->FindComponentAs<TImage>("Image1");
+    TPoint p = image.ClientToScreen({80, 30});
+    Desk->MouseMove(p);
+    Desk->MouseMove(p + TPoint(2, 2));
+    Desk->AdvanceTime(App->HintPause());
+    EXPECT_TRUE(App->HintShowing());
 }

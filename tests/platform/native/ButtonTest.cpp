@@ -1,5 +1,7 @@
 #include "NativeTestFixture.h"
 
+#include "platform/native/StaticWindow.h"
+
 namespace {
 using ButtonTest = TNativeTest;
 
@@ -50,6 +52,24 @@ TEST_F(ButtonTest, AutoRadioGroupUnchecksSiblingsAndMovesTheTabStop) {
     EXPECT_EQ(GetFocus(), c);
     EXPECT_TRUE(checked(c));
     EXPECT_EQ(int(checked(a)) + int(checked(b)) + int(checked(c)), 1);
+}
+
+TEST_F(ButtonTest, TransparentStaticTextShowsTheParentUnderItsChangingText) {
+    HWND s = Create(kStaticClass, 0, {10, 10, 110, 30}, "WWWWWW");
+    SendMessage(s, STM_SETCOLORS, WPARAM(clNoBackground), LPARAM(clBlack));
+    Desk->Pump();
+    auto blackPixels = [&] {
+        int n = 0;
+        for (int y = 0; y < 20; ++y)
+            for (int x = 0; x < 100; ++x)
+                n += Desk->PixelAt(s, At(s, {x, y})) == clBlack;
+        return n;
+    };
+    EXPECT_GT(blackPixels(), 20);
+    EXPECT_EQ(Desk->PixelAt(s, At(s, {95, 2})), ColorToRGB(clBtnFace)) << "the host's face";
+    SetWindowText(s, "");
+    Desk->Pump();
+    EXPECT_EQ(blackPixels(), 0) << "the old text is gone";
 }
 
 TEST_F(ButtonTest, OwnerDrawnRadioAsksItsParentToDrawIt) {

@@ -86,6 +86,14 @@ TEST_F(EditTest, KeysMoveSelectAndDeleteWholeCharactersOfMixedText) {
     }
 }
 
+TEST_F(EditTest, ALeadByteWithoutItsTrailByteIsDropped) {
+    Edit = MakeEdit();
+    SetFocus(Edit);
+    for (int c : {0xD6, int('1'), 0xD6, 0xD0, 0xB9, int('2')})
+        SendMessage(Edit, WM_CHAR, WPARAM(c), 1);
+    EXPECT_EQ(GetWindowText(Edit), Gbk("1中2"));
+}
+
 TEST_F(EditTest, MouseClickDragShiftClickAndDoubleClick) {
     Edit = MakeEdit(ES_AUTOHSCROLL, {10, 10, 210, 31}, Gbk("ab中文 cdef").c_str());
     Desk->Click(AtOffset(Edit, 2));
@@ -218,6 +226,38 @@ TEST_F(EditTest, ChangeNotificationsForTypingAndSettingTheText) {
     EXPECT_STREQ(small, "oth");
 }
 
+TEST_F(EditTest, TypingModifiesAndSettingTheTextDoesNot) {
+    Edit = MakeEdit();
+    SetFocus(Edit);
+    Desk->Type("a");
+    EXPECT_EQ(SendMessage(Edit, EM_GETMODIFY, 0, 0), 1);
+    SetWindowText(Edit, "b");
+    EXPECT_EQ(SendMessage(Edit, EM_GETMODIFY, 0, 0), 0);
+}
+
+TEST_F(EditTest, TheParentMayDestroyTheEditWhenItChanges) {
+    Edit = MakeEdit();
+    SetFocus(Edit);
+    // The host destroys the edit on its first change notification.
+    static HWND victim = nullptr;
+    victim = Edit;
+    SetWindowLongPtr(Host, GWLP_WNDPROC, LONG_PTR(+[](HWND h, UINT m, WPARAM w, LPARAM l) {
+                         if (m == WM_COMMAND && HIWORD(w) == EN_CHANGE && HWND(l) == victim)
+                             DestroyWindow(victim);
+                         return DefWindowProc(h, m, w, l);
+                     }));
+    Desk->Type("x");
+    EXPECT_FALSE(IsWindow(Edit));
+    Edit = MakeEdit();
+    victim = Edit;
+    SetWindowText(Edit, "gone");
+    EXPECT_FALSE(IsWindow(Edit));
+    Edit = MakeEdit();
+    victim = Edit;
+    SendMessage(Edit, EM_REPLACESEL, 0, LPARAM("gone"));
+    EXPECT_FALSE(IsWindow(Edit));
+}
+
 TEST_F(EditTest, MaximumLengthNeverSplitsADoubleByteCharacter) {
     Edit = MakeEdit();
     SendMessage(Edit, EM_LIMITTEXT, 5, 0);
@@ -303,6 +343,31 @@ TEST_F(EditTest, ContextMenuGreysWhatDoesNotApplyAndWorksByKeyboard) {
     Desk->Click(At(Edit, {150, 8}), TMouseButton::Right);
     Desk->SetIdleHandler(nullptr);
     EXPECT_EQ(Desk->GetClipboardText(), "menu");
+    EXPECT_EQ(GetWindowText(Edit), "menu");
+
+    // Shift+F10 opens it from the keyboard; a click on an item chooses it.
+    Desk->SetIdleHandler([&] {
+        HWND menu = nullptr;
+        for (HWND h : GetTopLevelWindows())
+            if (GetClassName(h) == kEditMenuClass)
+                menu = h;
+        if (!menu) {
+            ADD_FAILURE() << "no menu";
+            return false;
+        }
+        // Delete is the sixth row: two separators (8 px) and four items (18 px) above it.
+        TPoint item{20, 3 + 18 + 8 + 18 * 3 + 9};
+        ClientToScreen(menu, &item);
+        Desk->Click(item);
+        return true;
+    });
+    Ctrl('A');
+    Desk->KeyDown(VK_SHIFT, ssShift);
+    Desk->PressKey(VK_F10, ssShift);
+    Desk->KeyUp(VK_SHIFT);
+    Desk->SetIdleHandler(nullptr);
+    EXPECT_EQ(GetWindowText(Edit), "");
+    Ctrl('Z');
     EXPECT_EQ(GetWindowText(Edit), "menu");
 
     // Escape dismisses; a press outside dismisses.

@@ -95,6 +95,29 @@ TEST_F(MemoTest, HundredAddedLinesGiveTheScrollRangePageAndPosition) {
     EXPECT_LE(Vert(Memo).nPos, 44 - 5);
 }
 
+TEST_F(MemoTest, DraggingTheThumbScrollsInProportion) {
+    Memo = MakeMemo(WS_VSCROLL);
+    std::string text;
+    for (int i = 0; i < 200; ++i)
+        text += "x\r\n";
+    SetWindowText(Memo, text);
+    TScrollBarInfo bi;
+    ASSERT_TRUE(GetScrollBarInfo(Memo, OBJID_VSCROLL, &bi));
+    int x = bi.rcScrollBar.Left + 8;
+    TPoint grab{x, bi.rcScrollBar.Top + (bi.xyThumbTop + bi.xyThumbBottom) / 2};
+    int room = bi.rcScrollBar.Height() - 2 * bi.dxyLineButton - (bi.xyThumbBottom - bi.xyThumbTop);
+    TScrollInfo si = Vert(Memo);
+    int scrollable = si.nMax - si.nMin + 1 - int(si.nPage);
+    // Half of the track's free room is half of the scrollable lines.
+    Desk->Drag(grab, grab + TPoint{0, room / 2});
+    EXPECT_NEAR(Vert(Memo).nPos, scrollable / 2, 2);
+    // Dragging far past the end stops at the last page.
+    Desk->Drag(grab + TPoint{0, room / 2}, grab + TPoint{0, 2000});
+    EXPECT_EQ(Vert(Memo).nPos, scrollable);
+    ASSERT_TRUE(GetScrollBarInfo(Memo, OBJID_VSCROLL, &bi));
+    EXPECT_EQ(bi.xyThumbBottom, bi.rcScrollBar.Height() - bi.dxyLineButton);
+}
+
 TEST_F(MemoTest, WordWrapAtTheClientWidth) {
     Memo = MakeMemo(0, {10, 10, 130, 170});
     SetWindowText(Memo,

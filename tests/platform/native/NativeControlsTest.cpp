@@ -158,6 +158,19 @@ TEST_F(NativeControlsTest, RadioButtonsOfOneParentFormAGroup) {
     EXPECT_TRUE(shi->Checked());
     EXPECT_FALSE(qi->Checked());
     EXPECT_EQ(shiClicks, 1);
+    // The arrow keys move within the group, wrapping around, also when the windows are
+    // owner-drawn.
+    Desk->PressKey(VK_RIGHT);
+    EXPECT_TRUE(qi->Checked());
+    EXPECT_EQ(GetFocus(), qi->Handle());
+    Desk->PressKey(VK_RIGHT);
+    EXPECT_TRUE(shi->Checked());
+    SetWindowLongPtr(shi->Handle(), GWL_STYLE,
+                     (GetWindowLongPtr(shi->Handle(), GWL_STYLE) & ~LONG_PTR(BS_TYPEMASK)) |
+                         LONG_PTR(BS_OWNERDRAW));
+    Desk->PressKey(VK_LEFT);
+    EXPECT_TRUE(qi->Checked());
+    EXPECT_FALSE(shi->Checked());
 }
 
 TEST_F(NativeControlsTest, ButtonClickGivesTheModalResultToTheForm) {
@@ -172,6 +185,44 @@ TEST_F(NativeControlsTest, ButtonClickGivesTheModalResultToTheForm) {
     EXPECT_EQ(GetWindowText(ok->Handle()), "OK");
 }
 
+TEST_F(NativeControlsTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) {
+    auto* edit = Make<TEdit>({10, 40, 131, 61});
+    auto* ok = Make<TButton>({10, 10, 85, 35});
+    auto* cancel = Make<TButton>({90, 10, 165, 35});
+    ok->SetDefault(true);
+    cancel->SetCancel(true);
+    int okClicks = 0, cancelClicks = 0;
+    ok->OnClick = [&](TPersistent*) { ++okClicks; };
+    cancel->OnClick = [&](TPersistent*) { ++cancelClicks; };
+    edit->SetFocus();
+    int beeps = Desk->BeepCount();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(Desk->BeepCount(), beeps) << "the form took the Enter";
+    Desk->PressKey(VK_ESCAPE);
+    EXPECT_EQ(cancelClicks, 1);
+    // A focused button takes Enter itself.
+    cancel->SetFocus();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(cancelClicks, 2);
+    EXPECT_EQ(okClicks, 1);
+}
+
+TEST_F(NativeControlsTest, EnterInAnEditWithoutDefaultButtonBeeps) {
+    auto* edit = Make<TEdit>({10, 40, 131, 61});
+    edit->SetFocus();
+    int beeps = Desk->BeepCount();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(Desk->BeepCount(), beeps + 1);
+    // A key handler that clears the key keeps it from the edit.
+    edit->OnKeyPress = [](TPersistent*, char& key) {
+        if (key == '\r')
+            key = 0;
+    };
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(Desk->BeepCount(), beeps + 1);
+}
+
 TEST_F(NativeControlsTest, StaticTextShowsItsCaption) {
     auto* label = Make<TStaticText>({10, 10, 110, 27});
     label->SetCaption(Utf8ToGbk("等级"));
@@ -182,5 +233,56 @@ TEST_F(NativeControlsTest, StaticTextShowsItsCaption) {
         for (int x = 0; x < 40; ++x)
             dark += Desk->PixelAt(label->Handle(), At(label, {x, y})) == ColorToRGB(clBtnText);
     EXPECT_GT(dark, 10);
+}
+} // namespace
+
+#include "platform/component/LayoutReader.h"
+#include "platform/control/ControlRegistration.h"
+#include "platform/native/NativeControlClasses.h"
+
+namespace {
+TEST_F(NativeControlsTest, LayoutsCreateTheControlsWithTheirProperties) {
+    RegisterControlClasses();
+    RegisterNativeControlClasses();
+    RegisterNativeControlClasses(); // a second time does nothing
+    TForm& root = *Form;
+    ReadLayout(root,
+               "object Root: TForm\n"
+               "  object Field: TEdit\n"
+               "    Left = 20\n"
+               "    Top = 30\n"
+               "    TabOrder = 0\n"
+               "    MaxLength = 5\n"
+               "    Text = \"abc\"\n"
+               "    ReadOnly = True\n"
+               "  end\n"
+               "  object Report: TMemo\n"
+               "    Lines = (\n"
+               "      \"one\"\n"
+               "      \"two\")\n"
+               "    ScrollBars = ssVertical\n"
+               "    WordWrap = False\n"
+               "  end\n"
+               "  object Shi: TRadioButton\n"
+               "    Checked = True\n"
+               "  end\n"
+               "end\n",
+               "test.layout");
+    auto* field = dynamic_cast<TEdit*>(root.FindComponent("Field"));
+    auto* report = dynamic_cast<TMemo*>(root.FindComponent("Report"));
+    auto* shi = dynamic_cast<TRadioButton*>(root.FindComponent("Shi"));
+    ASSERT_TRUE(field && report && shi);
+    EXPECT_EQ(field->Parent(), Form);
+    EXPECT_EQ(field->Left(), 20);
+    EXPECT_EQ(field->Top(), 30);
+    EXPECT_EQ(GetWindowText(field->Handle()), "abc");
+    EXPECT_EQ(field->MaxLength(), 5);
+    EXPECT_EQ(field->Text(), "abc");
+    EXPECT_TRUE(field->ReadOnly());
+    EXPECT_EQ(report->Lines().Count(), 2);
+    EXPECT_EQ(report->Lines()[1], "two");
+    EXPECT_EQ(report->ScrollBars(), ssVertical);
+    EXPECT_FALSE(report->WordWrap());
+    EXPECT_TRUE(shi->Checked());
 }
 } // namespace
