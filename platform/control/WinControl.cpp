@@ -78,6 +78,10 @@ TWinControl::~TWinControl() {
             SetWindowLongPtr(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
         RemoveProp(h, kControlProp);
         FHandle = nullptr;
+        // A native window gets its own procedure back, so that it frees what it keeps when it
+        // is destroyed.
+        if (FDefWndProc && FDefWndProc != &DefWindowProc)
+            SetWindowLongPtr(h, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(FDefWndProc));
         DestroyWindow(h);
     }
     FHandle = nullptr;

@@ -285,7 +285,7 @@ namespace {
 void DetachWindow(TWindowSystem& s, TWnd* w) {
     auto& list = w->Parent ? w->Parent->Children : s.TopLevels;
     list.erase(std::remove(list.begin(), list.end(), w), list.end());
-    std::erase_if(s.Timers, [&](const TTimer& t) { return t.Wnd == w->Handle; });
+    std::erase_if(s.Timers, [&](const TWindowTimer& t) { return t.Wnd == w->Handle; });
     if (s.Tracking.Wnd == w->Handle)
         s.Tracking = TTracking{};
     if (s.LastClickWnd == w->Handle)
@@ -758,10 +758,10 @@ TWnd* FindPaintNeeded(TWnd* w, HWND filter) {
     return nullptr;
 }
 
-TTimer* FindDueTimer(TWindowSystem& s, HWND filter) {
+TWindowTimer* FindDueTimer(TWindowSystem& s, HWND filter) {
     std::uint64_t now = s.Now();
-    TTimer* best = nullptr;
-    for (TTimer& t : s.Timers) {
+    TWindowTimer* best = nullptr;
+    for (TWindowTimer& t : s.Timers) {
         if (t.Running || t.Due > now)
             continue;
         if (filter && t.Wnd != filter && !IsChild(filter, t.Wnd))
@@ -821,7 +821,7 @@ bool PeekMessage(TMsg* msg, HWND filter, UINT minMsg, UINT maxMsg, UINT removeFl
             }
         }
         if (InRange(WM_TIMER, minMsg, maxMsg)) {
-            if (TTimer* t = FindDueTimer(s, filter)) {
+            if (TWindowTimer* t = FindDueTimer(s, filter)) {
                 TMsg m{t->Wnd,
                        WM_TIMER,
                        t->Id,
@@ -849,7 +849,7 @@ void WaitMessage(int timeoutMs) {
     FlushWindows();
     std::uint64_t now = s.Now();
     long long wait = timeoutMs;
-    for (const TTimer& t : s.Timers) {
+    for (const TWindowTimer& t : s.Timers) {
         if (t.Running)
             continue;
         long long d = t.Due > now ? (long long)(t.Due - now) : 0;
@@ -898,23 +898,23 @@ LRESULT DispatchMessage(const TMsg* msg) {
     if (!msg)
         return 0;
     if (msg->message == WM_TIMER) {
-        auto find = [&]() -> TTimer* {
-            for (TTimer& t : s.Timers) {
+        auto find = [&]() -> TWindowTimer* {
+            for (TWindowTimer& t : s.Timers) {
                 if (t.Wnd == msg->hwnd && t.Id == msg->wParam)
                     return &t;
             }
             return nullptr;
         };
-        TTimer* t = find();
+        TWindowTimer* t = find();
         if (!t)
             return 0; // killed meanwhile
         if (msg->hwnd && !s.Find(msg->hwnd))
             return 0;
         t->Running = true;
         struct TRunningScope {
-            std::function<TTimer*()> Find;
+            std::function<TWindowTimer*()> Find;
             ~TRunningScope() {
-                if (TTimer* t = Find())
+                if (TWindowTimer* t = Find())
                     t->Running = false;
             }
         } running{find};
@@ -976,7 +976,7 @@ std::uintptr_t SetTimer(HWND wnd, std::uintptr_t id, UINT elapseMs, TIMERPROC pr
     if (!wnd)
         id = ++s.NextTimerId;
     UINT interval = std::max<UINT>(elapseMs, 1);
-    for (TTimer& t : s.Timers) {
+    for (TWindowTimer& t : s.Timers) {
         if (t.Wnd == wnd && t.Id == id) {
             t.Interval = interval;
             t.Due = s.Now() + interval;
@@ -985,7 +985,7 @@ std::uintptr_t SetTimer(HWND wnd, std::uintptr_t id, UINT elapseMs, TIMERPROC pr
             return id;
         }
     }
-    TTimer t;
+    TWindowTimer t;
     t.Wnd = wnd;
     t.Id = id;
     t.Interval = interval;
@@ -999,7 +999,7 @@ std::uintptr_t SetTimer(HWND wnd, std::uintptr_t id, UINT elapseMs, TIMERPROC pr
 std::uintptr_t SetTimer(UINT elapseMs, std::function<void(std::uintptr_t id)> handler) {
     auto& s = TWindowSystem::Get();
     std::uintptr_t id = SetTimer(nullptr, 0, elapseMs, nullptr);
-    for (TTimer& t : s.Timers) {
+    for (TWindowTimer& t : s.Timers) {
         if (!t.Wnd && t.Id == id)
             t.Handler = std::move(handler);
     }
@@ -1008,7 +1008,8 @@ std::uintptr_t SetTimer(UINT elapseMs, std::function<void(std::uintptr_t id)> ha
 
 bool KillTimer(HWND wnd, std::uintptr_t id) {
     auto& s = TWindowSystem::Get();
-    auto n = std::erase_if(s.Timers, [&](const TTimer& t) { return t.Wnd == wnd && t.Id == id; });
+    auto n =
+        std::erase_if(s.Timers, [&](const TWindowTimer& t) { return t.Wnd == wnd && t.Id == id; });
     return n > 0;
 }
 

@@ -64,7 +64,7 @@ struct TWnd {
     bool Enabled() const { return (Style & WS_DISABLED) == 0; }
 };
 
-struct TTimer {
+struct TWindowTimer {
     HWND Wnd = nullptr;
     std::uintptr_t Id = 0;
     UINT Interval = 0;
@@ -135,7 +135,7 @@ public:
     int NextHookId = 1;
     int DispatchDepth = 0;
 
-    std::vector<TTimer> Timers;
+    std::vector<TWindowTimer> Timers;
     std::uint64_t NextTimerOrder = 0;
     std::uintptr_t NextTimerId = 0x1000;
 
