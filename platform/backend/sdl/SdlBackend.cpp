@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <unistd.h>
 
 namespace {
 
@@ -482,6 +483,16 @@ int IgnoreVanishedWindows(Display* display, XErrorEvent* error) {
         return 0;
     return gPreviousXErrorHandler ? gPreviousXErrorHandler(display, error) : 0;
 }
+
+// The connection to the display is gone (the X server ended). Nothing can be shown or asked any
+// more and the program keeps no data, so it ends at once with one line: running the usual exit
+// path would call into the dead connection again from destructors and never finish.
+int DisplayConnectionLost(Display*) {
+    static const char message[] = "the connection to the display was lost\n";
+    ssize_t ignored = write(2, message, sizeof(message) - 1);
+    (void)ignored;
+    _exit(1);
+}
 } // namespace
 
 std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
@@ -497,6 +508,7 @@ std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
         std::exit(1);
     }
     gPreviousXErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
+    XSetIOErrorHandler(DisplayConnectionLost);
     SDL_StartTextInput();
     return std::make_unique<TSdlBackend>();
 }
