@@ -83,7 +83,9 @@ void TControl::SetParentComponent(TComponent* parent) {
         SetParent(p);
 }
 
-void TControl::SetBounds(int left, int top, int width, int height) {
+// Makes the new size acceptable (never negative, as CanResize and the constraints allow);
+// false when the bounds then stay as they are.
+bool TControl::ClampNewBounds(int left, int top, int& width, int& height) {
     if (width < 0)
         width = 0;
     if (height < 0)
@@ -94,6 +96,12 @@ void TControl::SetBounds(int left, int top, int width, int height) {
     }
     ConstrainedResize(width, height);
     if (left == FLeft && top == FTop && width == FWidth && height == FHeight)
+        return false;
+    return true;
+}
+
+void TControl::SetBounds(int left, int top, int width, int height) {
+    if (!ClampNewBounds(left, top, width, height))
         return;
     InvalidateControl(FVisible, false);
     bool sized = width != FWidth || height != FHeight;

@@ -183,6 +183,7 @@ protected:
     virtual bool CanAutoSize(int& newWidth, int& newHeight);
     // Applies the constraints to a proposed size.
     virtual void ConstrainedResize(int& width, int& height);
+    bool ClampNewBounds(int left, int top, int& width, int& height);
     // Called after the bounds changed.
     virtual void Resize();
     // Changes the stored bounds only (windowed controls follow their window with it).

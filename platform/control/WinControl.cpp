@@ -408,16 +408,7 @@ void TWinControl::AlignControls(TControl* control, TRect& r) {
 // --- Bounds ----------------------------------------------------------------------------------
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {
-    if (width < 0)
-        width = 0;
-    if (height < 0)
-        height = 0;
-    if ((width != FWidth || height != FHeight) && !CanResize(width, height)) {
-        width = FWidth;
-        height = FHeight;
-    }
-    ConstrainedResize(width, height);
-    if (left == FLeft && top == FTop && width == FWidth && height == FHeight)
+    if (!ClampNewBounds(left, top, width, height))
         return;
     if (FHandle) {
         SetWindowPos(FHandle, nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
