@@ -102,16 +102,23 @@ void TLayoutReader::ReadRoot(TComponent& root) {
     ReadInto(root);
 }
 
-TComponent* TLayoutReader::CreateRoot(TComponent* owner) {
+// "object Name: TClass": the class must be registered and creatable.
+const TClassInfo* TLayoutReader::ReadObjectHeading(TLayoutToken& name, TLayoutToken& cls) {
     ExpectWord("object");
-    TLayoutToken name = Expect(ltIdent, "A component name");
+    name = Expect(ltIdent, "A component name");
     ExpectSymbol(':');
-    TLayoutToken cls = Expect(ltIdent, "A class name");
+    cls = Expect(ltIdent, "A class name");
     const TClassInfo* info = TClassRegistry::Global().Find(cls.Text);
     if (info == nullptr)
         Fail(cls.Line, "Unknown class " + cls.Text);
     if (!info->Factory())
         Fail(cls.Line, "Class " + cls.Text + " cannot be created from a layout");
+    return info;
+}
+
+TComponent* TLayoutReader::CreateRoot(TComponent* owner) {
+    TLayoutToken name, cls;
+    const TClassInfo* info = ReadObjectHeading(name, cls);
     TComponent* root = nullptr;
     Apply(cls.Text, cls.Line, [&] { root = info->Factory()(owner); });
     if (root == nullptr)
@@ -184,15 +191,8 @@ void TLayoutReader::ReadBody(TComponent& component) {
 }
 
 void TLayoutReader::ReadChild(TComponent& parent) {
-    ExpectWord("object");
-    TLayoutToken name = Expect(ltIdent, "A component name");
-    ExpectSymbol(':');
-    TLayoutToken cls = Expect(ltIdent, "A class name");
-    const TClassInfo* info = TClassRegistry::Global().Find(cls.Text);
-    if (info == nullptr)
-        Fail(cls.Line, "Unknown class " + cls.Text);
-    if (!info->Factory())
-        Fail(cls.Line, "Class " + cls.Text + " cannot be created from a layout");
+    TLayoutToken name, cls;
+    const TClassInfo* info = ReadObjectHeading(name, cls);
     TComponent* c = nullptr;
     Apply(cls.Text, cls.Line, [&] { c = info->Factory()(FRoot); });
     if (c == nullptr)

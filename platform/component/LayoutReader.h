@@ -56,6 +56,7 @@ public:
     void ReadRoot(TComponent& root);
     // Creates the root named by the file through the registry, owned by owner, and reads it.
     TComponent* CreateRoot(TComponent* owner);
+    const TClassInfo* ReadObjectHeading(TLayoutToken& name, TLayoutToken& cls);
 
 private:
     struct TFixup {
