@@ -7,7 +7,7 @@
 #include "platform/component/LayoutReader.h"
 #include "platform/control/ControlRegistration.h"
 #include "platform/draw/Resources.h"
-#include "platform/native/NativeControlClasses.h"
+#include "platform/stdctrls/NativeControlClasses.h"
 
 #include <string>
 

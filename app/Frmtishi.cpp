@@ -2,7 +2,7 @@
 
 #include "app/AppLayouts.h"
 #include "platform/control/Panel.h"
-#include "platform/native/CustomMemo.h"
+#include "platform/stdctrls/CustomMemo.h"
 #include "platform/window/WinApi.h"
 
 TFormTishi* FormTishi = nullptr;

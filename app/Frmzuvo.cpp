@@ -10,10 +10,10 @@
 #include "platform/control/Application.h"
 #include "platform/control/Image.h"
 #include "platform/control/Panel.h"
-#include "platform/native/Button.h"
-#include "platform/native/CustomEdit.h"
-#include "platform/native/RadioButton.h"
 #include "platform/native/Shell.h"
+#include "platform/stdctrls/Button.h"
+#include "platform/stdctrls/CustomEdit.h"
+#include "platform/stdctrls/RadioButton.h"
 
 TFormZuvo* FormZuvo = nullptr;
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "platform/backend/Backend.h"
 #include "platform/core/PixelBuffer.h"
 #include "platform/core/Region.h"
+#include "platform/window/Backend.h"
 #include "platform/window/WinApi.h"
 
 #include <cstdint>

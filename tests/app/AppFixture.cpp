@@ -3,8 +3,8 @@
 #include "app/AppLayouts.h"
 #include "app/AppTexts.h"
 #include "platform/control/Application.h"
-#include "platform/native/CustomEdit.h"
-#include "platform/native/CustomMemo.h"
+#include "platform/stdctrls/CustomEdit.h"
+#include "platform/stdctrls/CustomMemo.h"
 #include "platform/window/WinApi.h"
 
 void TAppFixture::SetUp() {

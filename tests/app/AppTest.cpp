@@ -10,10 +10,10 @@
 #include "platform/control/Panel.h"
 #include "platform/core/Gbk.h"
 #include "platform/draw/Resources.h"
-#include "platform/native/Button.h"
-#include "platform/native/CustomEdit.h"
-#include "platform/native/CustomMemo.h"
-#include "platform/native/RadioButton.h"
+#include "platform/stdctrls/Button.h"
+#include "platform/stdctrls/CustomEdit.h"
+#include "platform/stdctrls/CustomMemo.h"
+#include "platform/stdctrls/RadioButton.h"
 #include "platform/window/WinApi.h"
 
 #include <malloc.h>

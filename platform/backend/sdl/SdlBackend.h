@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/backend/Backend.h"
+#include "platform/window/Backend.h"
 
 #include <memory>
 

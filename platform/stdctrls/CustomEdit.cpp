@@ -1,4 +1,4 @@
-#include "platform/native/CustomEdit.h"
+#include "platform/stdctrls/CustomEdit.h"
 
 #include "platform/native/NativeConst.h"
 #include "platform/native/NativeWindow.h"

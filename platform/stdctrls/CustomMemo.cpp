@@ -1,4 +1,4 @@
-#include "platform/native/CustomMemo.h"
+#include "platform/stdctrls/CustomMemo.h"
 
 #include "platform/native/EditWindow.h"
 #include "platform/native/NativeConst.h"

@@ -3,11 +3,11 @@
 #include "platform/control/Application.h"
 #include "platform/control/Form.h"
 #include "platform/core/Gbk.h"
-#include "platform/native/CustomMemo.h"
 #include "platform/native/NativeConst.h"
-#include "platform/native/RadioButton.h"
 #include "platform/native/ScrollInfo.h"
-#include "platform/native/StaticText.h"
+#include "platform/stdctrls/CustomMemo.h"
+#include "platform/stdctrls/RadioButton.h"
+#include "platform/stdctrls/StaticText.h"
 
 #include <gtest/gtest.h>
 
@@ -238,7 +238,7 @@ TEST_F(NativeControlsTest, StaticTextShowsItsCaption) {
 
 #include "platform/component/LayoutReader.h"
 #include "platform/control/ControlRegistration.h"
-#include "platform/native/NativeControlClasses.h"
+#include "platform/stdctrls/NativeControlClasses.h"
 
 namespace {
 TEST_F(NativeControlsTest, LayoutsCreateTheControlsWithTheirProperties) {

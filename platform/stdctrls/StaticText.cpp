@@ -1,4 +1,4 @@
-#include "platform/native/StaticText.h"
+#include "platform/stdctrls/StaticText.h"
 
 #include "platform/native/NativeConst.h"
 #include "platform/native/NativeWindow.h"

@@ -2,7 +2,7 @@
 
 #include "platform/component/Strings.h"
 #include "platform/edit/MemoModel.h"
-#include "platform/native/CustomEdit.h"
+#include "platform/stdctrls/CustomEdit.h"
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/native/CustomEdit.h"
+#include "platform/stdctrls/CustomEdit.h"
 
 // A label-like text over a native STATIC window: the caption drawn with the control's font and
 // colours, aligned left, centred or right; "&" underlines the next letter unless ShowAccelChar

@@ -1,10 +1,10 @@
-#include "platform/native/NativeControlClasses.h"
+#include "platform/stdctrls/NativeControlClasses.h"
 
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/IdentMap.h"
-#include "platform/native/CustomMemo.h"
-#include "platform/native/RadioButton.h"
-#include "platform/native/StaticText.h"
+#include "platform/stdctrls/CustomMemo.h"
+#include "platform/stdctrls/RadioButton.h"
+#include "platform/stdctrls/StaticText.h"
 
 namespace {
 const TIdentMap kAlignments{

@@ -1,4 +1,4 @@
-#include "platform/native/RadioButton.h"
+#include "platform/stdctrls/RadioButton.h"
 
 #include "platform/native/NativeConst.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "platform/native/Button.h"
-#include "platform/native/CustomEdit.h"
+#include "platform/stdctrls/Button.h"
+#include "platform/stdctrls/CustomEdit.h"
 
 // A radio button over a native BUTTON window. Checking one unchecks the other radio buttons of
 // the same parent; only the checked one is a tab stop. The window's click checks it; the

@@ -1,4 +1,4 @@
-#include "platform/native/Button.h"
+#include "platform/stdctrls/Button.h"
 
 #include "platform/control/Form.h"
 #include "platform/native/NativeConst.h"
