@@ -69,8 +69,10 @@ TEST_F(FrameTest, ThemesSetBorderAndColour) {
         int Width;
         TColor Color;
     };
-    const Case cases[] = {{MacOS, 0x7F7F7F, 1, 0xE7E7E7},  {WinXP, 0xC82C00, 3, 0xDEEBEF},
-                          {DeepBlue, 0x000000, 1, 0xE8E8E8}, {Protein, 0x000000, 1, 0xFBFBFB},
+    const Case cases[] = {{MacOS, 0x7F7F7F, 1, 0xE7E7E7},
+                          {WinXP, 0xC82C00, 3, 0xDEEBEF},
+                          {DeepBlue, 0x000000, 1, 0xE8E8E8},
+                          {Protein, 0x000000, 1, 0xFBFBFB},
                           {BlueGlass, 0x000000, 1, 0xE7E7E7}};
     MakeFrame();
     for (const Case& c : cases) {
@@ -232,11 +234,10 @@ TEST_F(FrameTest, ResizeZonesAnswerTheHitTest) {
         LRESULT Hit;
     };
     const Case cases[] = {
-        {{3, 3}, HTTOPLEFT},          {{cw - 3, 3}, HTTOPRIGHT},
-        {{cw - 3, ch - 3}, HTBOTTOMRIGHT}, {{3, ch - 3}, HTBOTTOMLEFT},
-        {{0, 100}, HTLEFT},           {{4, 100}, HTLEFT},
-        {{100, 0}, HTTOP},            {{cw - 4, 100}, HTRIGHT},
-        {{100, ch - 1}, HTBOTTOM},    {{100, ch - 4}, HTBOTTOM},
+        {{3, 3}, HTTOPLEFT},         {{cw - 3, 3}, HTTOPRIGHT}, {{cw - 3, ch - 3}, HTBOTTOMRIGHT},
+        {{3, ch - 3}, HTBOTTOMLEFT}, {{0, 100}, HTLEFT},        {{4, 100}, HTLEFT},
+        {{100, 0}, HTTOP},           {{cw - 4, 100}, HTRIGHT},  {{100, ch - 1}, HTBOTTOM},
+        {{100, ch - 4}, HTBOTTOM},
     };
     for (const Case& c : cases)
         EXPECT_EQ(HitTest(c.At), c.Hit) << c.At.X << "," << c.At.Y;
