@@ -318,7 +318,7 @@ TCustomForm* TControl::GetParentForm() const {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMessage m{msg, wParam, lParam, 0};
-    WndProc(m);
+    WindowProc(m);
     return m.Result;
 }
 

@@ -144,7 +144,12 @@ public:
     void SetControlState(TControlState s) { FControlState = s; }
 
     // --- Messages and painting -----------------------------------------------------------
+    // Hands a message to WindowProc and answers its result.
     LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The way in for every message of the control: what its window receives and what Perform
+    // sends. A windowed control runs its window hooks first (TWinControl::AddWindowHook);
+    // then WndProc handles the message.
+    virtual void WindowProc(TMessage& message) { WndProc(message); }
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage& message);
     // Marks the control for repainting (through its window, or its parent's window).
