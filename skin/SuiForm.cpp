@@ -96,9 +96,9 @@ void TsuiForm::AttachToHost(TCustomForm* host) {
         host->Constraints().SetMaxHeight(work.Height());
         host->Constraints().SetMaxWidth(work.Width());
         host->SetBorderStyle(bsNone);
-        // PENDING host->AddWindowHook(this, [this](TMessage& m, const TWndMethod& previous) {
-        //    NewParentWndProc(m, previous);
-        //});
+        host->AddWindowHook(this, [this](TMessage& m, const TWndMethod& previous) {
+            NewParentWndProc(m, previous);
+        });
         if (host->HandleAllocated()) {
             HWND wnd = host->Handle();
             SetWindowLong(wnd, GWL_STYLE, GetWindowLong(wnd, GWL_STYLE) & ~LONG_PTR(WS_CAPTION));
@@ -115,8 +115,8 @@ void TsuiForm::AttachToHost(TCustomForm* host) {
 TsuiForm::~TsuiForm() {
     if (FInstalledAppHook && Application)
         Application->OnMessage = nullptr;
-    if (FHost && !FHost->ComponentState().Contains(csDestroying)) {
-    } // PENDING FHost->RemoveWindowHook(this);
+    if (FHost && !FHost->ComponentState().Contains(csDestroying))
+        FHost->RemoveWindowHook(this);
     if (FTitleBar) {
         FTitleBar->Free();
         FTitleBar = nullptr;
