@@ -1,12 +1,23 @@
 #!/bin/bash
 # Drives framedemo on a virtual X display as a person would: drags the MacOS window by its
-# skinned title bar and closes it with the bar's close button, which ends the program.
+# skinned title bar and closes it with the bar's close button, which ends the program. First, two
+# framed windows shown at once must settle: each activated a few times at most, both painted.
 # Usage: framedemo-e2e.sh path/to/framedemo   (inside xvfb-run)
 set -u
 DEMO=$1
 command -v xdotool > /dev/null || { echo "skipped: xdotool missing"; exit 77; }
 export SDL_FRAMEBUFFER_ACCELERATION=0
 OUT=$(mktemp)
+"$DEMO" MacOS WinXP > "$OUT" & APP=$!
+trap 'kill $APP 2> /dev/null; rm -f "$OUT"' EXIT
+sleep 1.5
+ACTIVATIONS=$(grep -c '^active' "$OUT")
+kill $APP; wait $APP 2> /dev/null
+if [ "$ACTIVATIONS" -gt 4 ]; then
+    echo "two windows took the focus from each other: $ACTIVATIONS activations"; exit 1
+fi
+
+: > "$OUT"
 "$DEMO" MacOS > "$OUT" & APP=$!
 trap 'kill $APP 2> /dev/null; rm -f "$OUT"' EXIT
 WID=$(timeout 10 xdotool search --sync --onlyvisible --pid $APP --name . | head -1)

@@ -2,8 +2,8 @@
 // be judged side by side. Each window starts in its own theme; the keys 1 to 5 switch the window
 // that has the focus to MacOS, WinXP, DeepBlue, Protein or BlueGlass, C to Custom (which keeps
 // the look). Drag a window by its title bar, resize it by its border, close it with its close
-// button (closing the first window ends the program). Every theme change and close is reported
-// on standard output, one line each, so that a script can follow it.
+// button (closing the first window ends the program). Every activation, theme change and close
+// is reported on standard output, one line each, so that a script can follow it.
 //
 //   framedemo [THEME...]    THEME: MacOS WinXP DeepBlue Protein BlueGlass (default: all five)
 
@@ -57,6 +57,7 @@ public:
         ShowTheme();
         OnKeyDown = [this](TPersistent*, std::uint16_t& key, TShiftState) { KeyPressed(key); };
         OnClose = [this](TPersistent*, TCloseAction&) { Report("closed " + Name()); };
+        OnActivate = [this](TPersistent*) { Report("active " + Name()); };
     }
     std::string ClassName() const override { return "TFrameDemoForm"; }
 

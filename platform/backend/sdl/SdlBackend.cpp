@@ -239,7 +239,7 @@ public:
             if (activate)
                 FocusSurface(wnd);
             else if (focused && focused != win)
-                SDL_SetWindowInputFocus(focused);
+                RequestFocus(focused);
             break;
         }
         }
@@ -296,7 +296,7 @@ public:
         if (!win || !(SDL_GetWindowFlags(win) & SDL_WINDOW_SHOWN))
             return;
         SDL_RaiseWindow(win);
-        SDL_SetWindowInputFocus(win); // no window manager does it for us on a bare display
+        RequestFocus(win); // no window manager does it for us on a bare display
     }
 
     void SetCursorShape(TCursorShape shape) override {
@@ -384,6 +384,31 @@ private:
     std::map<HWND, SDL_Window*> Windows;
     std::map<Uint32, HWND> ById;
     Display* XDisplay = nullptr;
+    // The window the backend last gave the input focus to, until the desktop reports it focused.
+    // Focus reports of other windows that arrive meanwhile were queued before the request: acting
+    // on them would move the focus back, and two windows would take it from each other forever.
+    Uint32 RequestedFocusId = 0;
+    Uint32 RequestedFocusAt = 0;
+
+    void RequestFocus(SDL_Window* win) {
+        RequestedFocusId = SDL_GetWindowID(win);
+        RequestedFocusAt = SDL_GetTicks();
+        SDL_SetWindowInputFocus(win);
+    }
+    bool FocusGainedIsCurrent(Uint32 windowId) {
+        if (RequestedFocusId == 0)
+            return true;
+        if (windowId == RequestedFocusId) {
+            RequestedFocusId = 0;
+            return true;
+        }
+        // A request the desktop never answered (its window went away) stops filtering.
+        if (SDL_GetTicks() - RequestedFocusAt > 1000) {
+            RequestedFocusId = 0;
+            return true;
+        }
+        return false;
+    }
     std::array<SDL_Cursor*, 11> Cursors{};
 
     SDL_Window* Find(HWND wnd) {
@@ -446,7 +471,8 @@ private:
                     SDL_UpdateWindowSurface(win);
                 break;
             case SDL_WINDOWEVENT_FOCUS_GAINED:
-                InputSurfaceActivated(wnd, true);
+                if (FocusGainedIsCurrent(e.window.windowID))
+                    InputSurfaceActivated(wnd, true);
                 break;
             case SDL_WINDOWEVENT_MINIMIZED:
                 InputSurfaceMinimized(wnd, true);
