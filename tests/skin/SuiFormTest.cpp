@@ -318,4 +318,26 @@ TEST_F(FrameTest, TheCloseButtonClosesTheHost) {
     EXPECT_FALSE(Host->Visible());
 }
 
+TEST_F(FrameTest, AHostCreatedMaximizedGetsItsFirstBoundsBackWhenRestored) {
+    Host = new TForm(App.get());
+    Host->SetBounds(100, 100, 300, 200);
+    Host->SetWindowState(wsMaximized);
+    Frame = new TsuiForm(Host);
+    Frame->SetParent(Host);
+    Frame->SetUIStyle(MacOS);
+    Host->SetBounds(50, 50, 320, 220); // the frame remembers the bounds it was created with
+    Host->Show();
+    Pump();
+    ASSERT_EQ(Host->WindowState(), wsMaximized);
+    EXPECT_EQ(Host->BoundsRect(), ::Screen->WorkAreaRect());
+    Host->SetWindowState(wsNormal);
+    Pump();
+    EXPECT_EQ(Host->BoundsRect(), TRect(100, 100, 400, 300));
+    EXPECT_EQ(Frame->Width(), 298);
+    // From then on the host is an ordinary one.
+    Host->SetBounds(10, 10, 250, 150);
+    Pump();
+    EXPECT_EQ(Host->BoundsRect(), TRect(10, 10, 260, 160));
+}
+
 } // namespace
