@@ -529,11 +529,14 @@ std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // Installed before the video starts too: its shutdown puts back the handler it found, and an
+    // error still on its way then (a window that went away just before) must not end the program.
+    gPreviousXErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "%s: cannot open the display (%s)\n", name, SDL_GetError());
         std::exit(1);
     }
-    gPreviousXErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
+    XSetErrorHandler(IgnoreVanishedWindows);
     XSetIOErrorHandler(DisplayConnectionLost);
     SDL_StartTextInput();
     return std::make_unique<TSdlBackend>();
