@@ -224,9 +224,9 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (p && FMemo) {
             TRect& c = p->rgrc[0];
             if (HasBar(SB_VERT))
-                c.Right = std::max(c.Left, c.Right - kScrollBarSize);
+                c.Right = std::max(c.Left, c.Right - GetSystemMetrics(SM_CXVSCROLL));
             if (HasBar(SB_HORZ))
-                c.Bottom = std::max(c.Top, c.Bottom - kScrollBarSize);
+                c.Bottom = std::max(c.Top, c.Bottom - GetSystemMetrics(SM_CYHSCROLL));
         }
         return r;
     }
@@ -925,8 +925,8 @@ TRect TEditWindow::BarRect(int bar) const {
     TPoint o = ClientOffset(FHandle);
     TRect c = ClientRect().Offset(o);
     if (bar == SB_VERT)
-        return TRect(c.Right, c.Top, c.Right + kScrollBarSize, c.Bottom);
-    return TRect(c.Left, c.Bottom, c.Right, c.Bottom + kScrollBarSize);
+        return TRect(c.Right, c.Top, c.Right + GetSystemMetrics(SM_CXVSCROLL), c.Bottom);
+    return TRect(c.Left, c.Bottom, c.Right, c.Bottom + GetSystemMetrics(SM_CYHSCROLL));
 }
 
 TEditScrollInfo TEditWindow::BarInfo(int bar) {
@@ -944,7 +944,8 @@ void TEditWindow::PaintBars(TDC& dc) {
     }
     if (HasBar(SB_VERT) && HasBar(SB_HORZ)) {
         TRect v = BarRect(SB_VERT);
-        dc.FillRect(TRect(v.Left, v.Bottom, v.Right, v.Bottom + kScrollBarSize), clBtnFace);
+        dc.FillRect(TRect(v.Left, v.Bottom, v.Right, v.Bottom + GetSystemMetrics(SM_CYHSCROLL)),
+                    clBtnFace);
     }
 }
 
