@@ -163,15 +163,12 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_KEYDOWN:
+        // The context-menu key asks through WM_CONTEXTMENU (as Shift+F10 does), so that a
+        // procedure put in front of this one can show a menu of its own.
+        if (int(wParam) == VK_APPS)
+            return Default(msg, wParam, lParam);
         KeyDown(int(wParam));
         return 0;
-    case WM_SYSKEYDOWN:
-        // Shift+F10 opens the context menu at the caret.
-        if (int(wParam) == VK_F10 && IsKeyDown(VK_SHIFT)) {
-            ShowContextMenu(-1);
-            return 0;
-        }
-        return Default(msg, wParam, lParam);
     case WM_CHAR:
         Char(static_cast<unsigned char>(wParam & 0xFF));
         return 0;
