@@ -379,9 +379,16 @@ void TControl::WndProc(TMessage& m) {
     case CM_DIALOGCHAR:
         CMDialogChar(m);
         return;
+    case CM_SYSCOLORCHANGE:
+        CMSysColorChange(m);
+        return;
     default:
         DefaultHandler(m);
     }
+}
+
+void TControl::CMSysColorChange(TMessage& m) {
+    m.Result = 0;
 }
 
 void TControl::WMMouseButton(TMessage& m) {

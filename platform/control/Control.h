@@ -214,6 +214,9 @@ protected:
     virtual void CMColorChanged(TMessage& message);
     virtual void CMTextChanged(TMessage& message);
     virtual void CMDialogChar(TMessage& message);
+    // The system colours changed: a control that keeps anything drawn with them drops it here.
+    // A windowed control passes the message on to each of its child controls.
+    virtual void CMSysColorChange(TMessage& message);
 
     // Called when the font object changed (not through parent inheritance).
     virtual void FontChanged();

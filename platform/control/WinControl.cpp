@@ -712,6 +712,26 @@ void TWinControl::WMSetCursor(TMessage& m) {
     DefaultHandler(m);
 }
 
+void TWinControl::WMSysColorChange(TMessage& m) {
+    // Only top-level windows hear of the change from the window layer; the control passes it
+    // down its tree of controls.
+    Perform(CM_SYSCOLORCHANGE, 0, 0);
+    DefaultHandler(m);
+}
+
+void TWinControl::CMSysColorChange(TMessage& m) {
+    TControl::CMSysColorChange(m);
+    auto list = FControls; // a handler may add or remove controls
+    for (TControl* c : list)
+        if (std::find(FControls.begin(), FControls.end(), c) != FControls.end())
+            c->Perform(CM_SYSCOLORCHANGE, 0, 0);
+    // Child windows that are no controls (a helper window of a control) hear it as a window.
+    if (FHandle)
+        for (HWND child : GetChildWindows(FHandle))
+            if (!FindControl(child))
+                SendMessage(child, WM_SYSCOLORCHANGE, 0, 0);
+}
+
 TWinControl* TWinControl::PreviewForm() const {
     TCustomForm* form = GetParentForm();
     if (!form || form == this || !form->KeyPreview())
@@ -788,6 +808,9 @@ void TWinControl::WndProc(TMessage& m) {
         return;
     case WM_SETCURSOR:
         WMSetCursor(m);
+        return;
+    case WM_SYSCOLORCHANGE:
+        WMSysColorChange(m);
         return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {

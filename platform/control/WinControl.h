@@ -166,6 +166,7 @@ protected:
     void CMVisibleChanged(TMessage& message) override;
     void CMEnabledChanged(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
+    void CMSysColorChange(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
 
     std::vector<TControl*> FControls;   // graphic and windowed, bottom first
@@ -184,6 +185,7 @@ private:
     void UpdateMouseControl(TPoint client);
     void ClearMouseControl();
     void WMSetCursor(TMessage& message);
+    void WMSysColorChange(TMessage& message);
 
     void FixupTabList();
 
