@@ -665,6 +665,10 @@ void TWinControl::MouseMessage(TMessage& m) {
         TMessage forwarded{m.Msg, m.WParam, PointToLParam(local), 0};
         target->WindowProc(forwarded);
         m.Result = forwarded.Result;
+        // Releasing the right button over a graphic child asks for a context menu as it does
+        // over the window itself (WMContextMenu hands the request to the child).
+        if (m.Msg == WM_RBUTTONUP && FHandle)
+            SendMessage(FHandle, WM_CONTEXTMENU, WPARAM(FHandle), PointToLParam(ClientToScreen(p)));
         return;
     }
     TControl::WndProc(m);
@@ -717,6 +721,19 @@ void TWinControl::WMSysColorChange(TMessage& m) {
     // down its tree of controls.
     Perform(CM_SYSCOLORCHANGE, 0, 0);
     DefaultHandler(m);
+}
+
+void TWinControl::WMContextMenu(TMessage& m) {
+    TPoint screen = PointFromLParam(m.LParam);
+    bool fromHere = reinterpret_cast<HWND>(m.WParam) == FHandle && FHandle;
+    if (fromHere && !(screen == TPoint(-1, -1))) {
+        if (TControl* child = ControlAtPos(ScreenToClient(screen), false)) {
+            m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+            if (m.Result != 0)
+                return;
+        }
+    }
+    TControl::WMContextMenu(m);
 }
 
 void TWinControl::CMSysColorChange(TMessage& m) {

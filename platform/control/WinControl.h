@@ -167,6 +167,8 @@ protected:
     void CMEnabledChanged(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
     void CMSysColorChange(TMessage& message) override;
+    // A request from a point over a graphic child goes to that child first.
+    void WMContextMenu(TMessage& message) override;
     void Notification(TComponent* component, TOperation operation) override;
 
     std::vector<TControl*> FControls;   // graphic and windowed, bottom first

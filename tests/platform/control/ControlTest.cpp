@@ -2,6 +2,7 @@
 
 #include "platform/control/CustomControl.h"
 #include "platform/control/GraphicControl.h"
+#include "platform/control/PopupMenu.h"
 
 #include <algorithm>
 #include <string>
@@ -237,7 +238,7 @@ TEST_F(TControlTest, MouseEnterAndLeaveReachGraphicAndWindowedControls) {
 TEST_F(TControlTest, LinksToOtherComponentsAreDroppedWhenTheyGo) {
     TForm* form = NewForm();
     TProbe* p = Probe(form, form, "P", {0, 0, 50, 20});
-    auto* menu = new TComponent(nullptr); // owned elsewhere: a free notification is needed
+    auto* menu = new TPopupMenu(nullptr); // owned elsewhere: a free notification is needed
     p->SetPopupMenu(menu);
     form->SetMenu(menu);
     EXPECT_EQ(p->PopupMenu(), menu);
