@@ -2,7 +2,9 @@
 
 #include "platform/component/ClassRegistry.h"
 #include "platform/control/ControlRegistration.h"
+#include "platform/control/PopupMenu.h"
 #include "skin/SuiForm.h"
+#include "skin/SuiMainMenu.h"
 #include "skin/SuiTitleBar.h"
 
 namespace {
@@ -83,7 +85,15 @@ void RegisterButtons() {
         .Enum<TsuiUIStyle>(
             "UIStyle", UIStyleNames(), [](TsuiTitleBarButton& b) { return b.UIStyle(); },
             [](TsuiTitleBarButton& b, TsuiUIStyle v) { b.SetUIStyle(v); })
-        // PENDING ControlBoxMenu
+        .Component(
+            "ControlBoxMenu",
+            [](TsuiTitleBarButton& b) -> TComponent* { return b.ControlBoxMenu(); },
+            [](TsuiTitleBarButton& b, TComponent* v) {
+                auto* menu = dynamic_cast<TPopupMenu*>(v);
+                if (v && !menu)
+                    throw EInvalidOperation("ControlBoxMenu must be a popup menu");
+                b.SetControlBoxMenu(menu);
+            })
         .Picture("PicNormal", normal.first, normal.second)
         .Picture("PicMouseOn", on.first, on.second)
         .Picture("PicMouseDown", down.first, down.second);
@@ -165,7 +175,14 @@ void RegisterFrame() {
             "TitleBarDrawAppIcon", [](TsuiForm& f) { return f.TitleBarDrawAppIcon(); },
             [](TsuiForm& f, bool v) { f.SetTitleBarDrawAppIcon(v); })
         .Object("Font", [](TsuiForm& f) -> TPersistent* { return &f.Font(); })
-        // PENDING Menu
+        .Component(
+            "Menu", [](TsuiForm& f) -> TComponent* { return f.Menu(); },
+            [](TsuiForm& f, TComponent* v) {
+                auto* menu = dynamic_cast<TsuiMainMenu*>(v);
+                if (v && !menu)
+                    throw EInvalidOperation("Menu must be a skinned main menu (TsuiMainMenu)");
+                f.SetMenu(menu);
+            })
         .Color(
             "MenuBarColor", [](TsuiForm& f) { return f.MenuBarColor(); },
             [](TsuiForm& f, TColor v) { f.SetMenuBarColor(v); })
@@ -197,4 +214,8 @@ void RegisterSkinFormClasses() {
     RegisterButtons();
     RegisterTitleBar();
     RegisterFrame();
+    RegisterComponentClass<TsuiMainMenu>("TsuiMainMenu", "TComponent")
+        .Enum<TsuiUIStyle>(
+            "UIStyle", UIStyleNames(), [](TsuiMainMenu& m) { return m.UIStyle(); },
+            [](TsuiMainMenu& m, TsuiUIStyle v) { m.SetUIStyle(v); });
 }

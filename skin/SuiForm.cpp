@@ -6,12 +6,17 @@
 #include "skin/SkinBitmap.h"
 #include "skin/SkinContainer.h"
 #include "skin/SkinErrorBox.h"
+#include "skin/SuiMainMenu.h"
+#include "skin/SuiMenuBar.h"
 #include "skin/ThemeElements.h"
 
 namespace {
 constexpr int BorderColorElement = 2;
 constexpr int FormColorElement = 3;
 constexpr int BorderWidthElement = 4;
+constexpr int HotMenuFrameElement = 11;
+constexpr int HotMenuFillElement = 12;
+constexpr int HotMenuTextElement = 13;
 // Pixels from the host's edge that resize it.
 constexpr int ResizeZone = 5;
 
@@ -117,6 +122,12 @@ TsuiForm::~TsuiForm() {
         Application->OnMessage = nullptr;
     if (FHost && !FHost->ComponentState().Contains(csDestroying))
         FHost->RemoveWindowHook(this);
+    if (FMenu)
+        FMenu->SetForm(nullptr);
+    if (FMenuBar) {
+        FMenuBar->Free();
+        FMenuBar = nullptr;
+    }
     if (FTitleBar) {
         FTitleBar->Free();
         FTitleBar = nullptr;
@@ -135,7 +146,8 @@ void TsuiForm::SetUIStyle(TsuiUIStyle v) {
     SetMenuBarColor(Color());
     if (FTitleBar)
         FTitleBar->SetUIStyle(v);
-    // PENDING menu
+    if (FMenu && FMenu->UIStyle() != Custom)
+        FMenu->SetUIStyle(v);
     if (FUIStyleAutoUpdateSub) {
         SubContainerApplyUIStyle(this, v);
         ContainerApplyUIStyle(this, v);
@@ -214,10 +226,14 @@ void TsuiForm::SetFormPanel(TCustomPanel* panel) {
 
 void TsuiForm::SetMenuBarColor(TColor v) {
     FMenuBarColor = v;
+    if (FMenuBar)
+        FMenuBar->SetColor(v);
 }
 
 void TsuiForm::SetMenuBarHeight(int v) {
     FMenuBarHeight = v;
+    if (FMenuBar)
+        FMenuBar->SetBarHeight(v);
 }
 
 // --- Geometry ----------------------------------------------------------------------------
@@ -315,7 +331,7 @@ void TsuiForm::NewParentWndProc(TMessage& m, const std::function<void(TMessage&)
     previous(m);
     switch (m.Msg) {
     case WM_KEYDOWN:
-        break; // PENDING
+        m.Result = ProcessKeyPress(m);
         break;
     case WM_SHOWWINDOW:
         FHost->SetMenu(nullptr);
@@ -385,7 +401,9 @@ void TsuiForm::MaximizeCorrection() {
 void TsuiForm::OnApplicationMessage(TMsg& msg, bool& handled) {
     if (msg.message != WM_KEYDOWN)
         return;
-    (void)handled; // PENDING menu
+    TMessage m{msg.message, msg.wParam, msg.lParam, 0};
+    if (ProcessKeyPress(m) != 0)
+        handled = true;
 }
 
 void TsuiForm::Notification(TComponent* component, TOperation operation) {
@@ -394,7 +412,124 @@ void TsuiForm::Notification(TComponent* component, TOperation operation) {
         return;
     if (component == FFormPanel)
         FFormPanel = nullptr;
+    if (FMenu && component == FMenu)
+        DestroyMenuBar();
+    if (component == FMenuBar)
+        FMenuBar = nullptr;
 
     if (component == FTitleBar)
         FTitleBar = nullptr;
+}
+
+// --- Main menu and menu bar --------------------------------------------------------------
+
+LRESULT TsuiForm::ProcessKeyPress(const TMessage& message) {
+    if (!FMenu || message.Msg != WM_KEYDOWN)
+        return 0;
+    return FMenu->IsShortCut(std::uint16_t(message.WParam), KeyboardShiftState()) ? 1 : 0;
+}
+
+void TsuiForm::SetMenu(TsuiMainMenu* menu) {
+    if (menu == FMenu)
+        return;
+    if (FMenu) {
+        FMenu->SetForm(nullptr);
+        FMenu->RemoveFreeNotification(this);
+    }
+    FMenu = menu;
+    if (!menu) {
+        DestroyMenuBar();
+        return;
+    }
+    menu->SetForm(this);
+    menu->FreeNotification(this);
+    if (!FMenuBar)
+        CreateMenuBar();
+    UpdateMenu();
+}
+
+void TsuiForm::CreateMenuBar() {
+    if (FMenuBar || !FTitleBar)
+        return;
+    FMenuBar = new TsuiMenuBar(this, this);
+    FMenuBar->SetParent(this);
+    FMenuBar->SetColor(FMenuBarColor);
+    FMenuBar->SetBounds(0, FTitleBar->Top() + FTitleBar->Height(), Width(), FMenuBarHeight);
+    FMenuBar->SetAlign(alTop);
+    FMenuBar->SetBarHeight(FMenuBarHeight);
+    // The title bar stays above the menu bar.
+    FTitleBar->SetTop(0);
+    Realign();
+}
+
+void TsuiForm::DestroyMenuBar() {
+    if (FMenuBar) {
+        TsuiMenuBar* bar = FMenuBar;
+        FMenuBar = nullptr;
+        bar->Free();
+    }
+    if (FMenu) {
+        TsuiMainMenu* menu = FMenu;
+        FMenu = nullptr;
+        if (!menu->ComponentState().Contains(csDestroying)) {
+            menu->SetForm(nullptr);
+            menu->RemoveFreeNotification(this);
+        }
+    }
+}
+
+void TsuiForm::UpdateMenu() {
+    if (FMenuBar)
+        FMenuBar->Rebuild(FMenu);
+}
+
+void TsuiForm::UpdateTopMenu() {
+    if (FMenuBar)
+        FMenuBar->UpdateButtons();
+}
+
+void TsuiForm::RepaintMenuBar() {
+    if (FMenuBar)
+        FMenuBar->UpdateButtons();
+}
+
+void TsuiForm::DrawMenuBar(TCanvas& canvas, const TRect& rect) {
+    TsuiUIStyle style = FMenu && FMenu->UIStyle() != Custom ? FMenu->UIStyle() : FUIStyle;
+    if (style != MacOS)
+        return; // the bar's own colour
+    TBitmap picture;
+    LoadSkinBitmap(&picture, nullptr, "MACOS_MENU_BAR");
+    canvas.StretchDraw(rect, picture);
+}
+
+void TsuiForm::DrawButton(TCanvas& canvas, const TRect& rect, const std::string& caption,
+                          bool selected) {
+    TsuiUIStyle style = FMenu && FMenu->UIStyle() != Custom ? FMenu->UIStyle() : FUIStyle;
+    if (FMenu)
+        canvas.Font().Assign(FMenu->Font());
+    canvas.Font().SetColor(GetThemeColor(style, HotMenuTextElement));
+    canvas.Brush().SetStyle(bsClear);
+    if (style == MacOS) {
+        TBitmap picture;
+        LoadSkinBitmap(&picture, nullptr, "MACOS_MENU_SELECT");
+        TBitmap button(rect.Width(), rect.Height());
+        button.Canvas().StretchDraw({0, 0, rect.Width(), rect.Height()}, picture);
+        button.Canvas().Font().Assign(canvas.Font());
+        button.Canvas().Brush().SetStyle(bsClear);
+        TRect text{0, 0, rect.Width(), rect.Height()};
+        button.Canvas().Handle()->DrawText(caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        canvas.Draw(rect.Left, rect.Top, button);
+        return;
+    }
+    TRect box = rect;
+    if (selected)
+        box.Right -= 2;
+    canvas.Brush().SetStyle(bsSolid);
+    canvas.Brush().SetColor(GetThemeColor(style, HotMenuFillElement));
+    canvas.FillRect(box);
+    canvas.Brush().SetColor(GetThemeColor(style, HotMenuFrameElement));
+    canvas.FrameRect(box);
+    canvas.Brush().SetStyle(bsClear);
+    TRect text = selected ? rect.Offset(2, 2) : rect;
+    canvas.Handle()->DrawText(caption, text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

@@ -84,12 +84,19 @@ public:
     // 1 when the main menu took the key of a WM_KEYDOWN as one of its shortcuts, else 0.
     LRESULT ProcessKeyPress(const TMessage& message);
 
-    // The menu bar.
+    // The menu bar: made while a main menu is assigned, under the title bar, with one button per
+    // top-level entry (UpdateMenu makes them, UpdateTopMenu refreshes captions and enabling).
     void CreateMenuBar();
+    // Frees the menu bar and lets go of the menu.
     void DestroyMenuBar();
     void UpdateMenu();
     void UpdateTopMenu();
+    // Takes the menu's font again and repaints the bar.
     void RepaintMenuBar();
+    // The menu bar's drawing in the theme (the main menu's own theme unless it is Custom): the
+    // background, and a hot or pressed button with its caption.
+    void DrawMenuBar(TCanvas& canvas, const TRect& rect);
+    void DrawButton(TCanvas& canvas, const TRect& rect, const std::string& caption, bool selected);
 
 protected:
     void Paint() override;

@@ -1,6 +1,7 @@
 #include "skin/SuiTitleBar.h"
 
 #include "platform/control/Form.h"
+#include "platform/control/PopupMenu.h"
 #include "platform/core/Gbk.h"
 #include "platform/draw/Icon.h"
 #include "platform/draw/RegionShapes.h"
@@ -388,7 +389,7 @@ void TsuiTitleBar::Notification(TComponent* component, TOperation operation) {
         return;
     for (int i = 0; i < FButtons->Count(); ++i) {
         TsuiTitleBarButton* b = FButtons->Items(i);
-        if (b->FControlBoxMenu && (void*)(b->FControlBoxMenu) == (void*)component) // PENDING
+        if (b->FControlBoxMenu && b->FControlBoxMenu == component)
             b->FControlBoxMenu = nullptr;
     }
 }

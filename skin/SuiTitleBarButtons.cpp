@@ -2,6 +2,7 @@
 
 #include "platform/control/Application.h"
 #include "platform/control/Form.h"
+#include "platform/control/PopupMenu.h"
 #include "platform/control/Screen.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinErrorBox.h"
@@ -67,7 +68,9 @@ void TsuiTitleBarButton::SetUIStyle(TsuiUIStyle v) {
 
 void TsuiTitleBarButton::SetControlBoxMenu(TPopupMenu* menu) {
     FControlBoxMenu = menu;
-    // PENDING free notification
+    if (menu)
+        if (TsuiTitleBar* bar = Bar())
+            bar->FreeNotification(menu);
 }
 
 void TsuiTitleBarButton::SetPicture(TsuiTitleBarBtnState state, const TPicture* picture) {
@@ -174,7 +177,8 @@ void TsuiTitleBarButton::DoClick() {
     case suiControlBox:
         if (FControlBoxMenu) {
             TPoint p = bar->ClientToScreen({0, bar->Height()});
-            (void)p; // PENDING FControlBoxMenu->Popup(p.X, p.Y);
+            FControlBoxMenu->SetPopupComponent(bar);
+            FControlBoxMenu->Popup(p.X, p.Y);
         }
         break;
     case suiHelp:

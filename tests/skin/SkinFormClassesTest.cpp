@@ -2,8 +2,11 @@
 
 #include "platform/component/LayoutReader.h"
 #include "platform/component/LayoutWriter.h"
+#include "platform/control/PopupMenu.h"
 #include "skin/SkinFormClasses.h"
 #include "skin/SuiForm.h"
+#include "skin/SuiMainMenu.h"
+#include "skin/SuiMenuBar.h"
 
 #include <gtest/gtest.h>
 
@@ -181,6 +184,39 @@ TEST_F(SkinLayoutTest, AMissingPictureNamesTheResourceAndTheLine) {
         EXPECT_NE(message.find("MACOS_TITLE_WRONG"), std::string::npos) << message;
         EXPECT_NE(message.find("broken.layout"), std::string::npos) << message;
     }
+}
+
+TEST_F(SkinLayoutTest, MenusAreLinkedByName) {
+    const char* layout = R"(object Host: TForm
+  object suiForm1: TsuiForm
+    UIStyle = WinXP
+    Menu = MainMenu1
+    TitleBarButtons = <
+      item
+        ButtonType = suiControlBox
+        ControlBoxMenu = BoxMenu
+      end
+    >
+  end
+  object MainMenu1: TsuiMainMenu
+    UIStyle = Custom
+  end
+  object BoxMenu: TPopupMenu
+  end
+end
+)";
+    auto* host = new TForm(App.get());
+    ReadLayout(*host, layout, "menus.layout");
+    auto& frame = host->FindComponentAs<TsuiForm>("suiForm1");
+    auto& menu = host->FindComponentAs<TsuiMainMenu>("MainMenu1");
+    EXPECT_EQ(frame.Menu(), &menu);
+    EXPECT_EQ(menu.UIStyle(), Custom);
+    EXPECT_NE(frame.MenuBar(), nullptr);
+    EXPECT_EQ(frame.TitleBarButtons().Items(0)->ControlBoxMenu(),
+              &host->FindComponentAs<TPopupMenu>("BoxMenu"));
+    std::string text = WriteLayout(*host);
+    EXPECT_NE(text.find("Menu = MainMenu1"), std::string::npos) << text;
+    EXPECT_NE(text.find("ControlBoxMenu = BoxMenu"), std::string::npos) << text;
 }
 
 } // namespace
