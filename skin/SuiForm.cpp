@@ -120,8 +120,10 @@ void TsuiForm::AttachToHost(TCustomForm* host) {
 TsuiForm::~TsuiForm() {
     if (FInstalledAppHook && Application)
         Application->OnMessage = nullptr;
-    if (FHost && !FHost->ComponentState().Contains(csDestroying))
+    if (FHost && !FHost->ComponentState().Contains(csDestroying)) {
         FHost->RemoveWindowHook(this);
+        FHost->Invalidate(); // the frame's place shows the host again
+    }
     if (FMenu)
         FMenu->SetForm(nullptr);
     if (FMenuBar) {

@@ -340,4 +340,16 @@ TEST_F(FrameTest, AHostCreatedMaximizedGetsItsFirstBoundsBackWhenRestored) {
     EXPECT_EQ(Host->BoundsRect(), TRect(10, 10, 260, 160));
 }
 
+TEST_F(FrameTest, AFrameFreedBeforeItsHostLeavesTheHostsProcedureAlone) {
+    MakeFrame();
+    Frame->Free();
+    Pump();
+    // The host answers its messages by itself again.
+    EXPECT_EQ(HitTest({3, 3}), HTCLIENT);
+    SendMessage(Host->Handle(), WM_ACTIVATE, WA_INACTIVE, 0);
+    Host->SetBounds(Host->Left(), Host->Top(), 350, 250);
+    Pump();
+    EXPECT_EQ(Host->Width(), 350);
+}
+
 } // namespace
