@@ -526,6 +526,10 @@ void TcxContainer::AlignControls(TControl* control, TRect& rect) {
 
 // --- Focus ----------------------------------------------------------------------------------
 
+bool TcxContainer::CanFocusOnClick() const {
+    return !(FInnerControl && FInnerControl->Focused()) && TcxControl::CanFocusOnClick();
+}
+
 bool TcxContainer::IsContainerFocused() const {
     return Focused();
 }

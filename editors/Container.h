@@ -94,6 +94,8 @@ protected:
     virtual bool IsContainerFocused() const;
     virtual void AdjustInnerControl();
     virtual bool CanContainerHandleTabs() const { return true; }
+    // Not while the inner control has the focus already.
+    bool CanFocusOnClick() const override;
     virtual bool CanHaveTransparentBorder();
     virtual bool CanShowPopupMenu(TPoint p) const {
         (void)p;

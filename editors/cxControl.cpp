@@ -22,3 +22,9 @@ void TcxControl::Destroying() {
     FIsDestroying = true;
     TCustomControl::Destroying();
 }
+
+void TcxControl::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == mbLeft && !IsDesigning() && CanFocusOnClick() && CanFocus() && !Focused())
+        SetFocus();
+    TCustomControl::MouseDown(button, shift, x, y);
+}

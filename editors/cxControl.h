@@ -28,6 +28,9 @@ public:
 
 protected:
     virtual void LookAndFeelChanged(TcxLookAndFeel* sender, TcxLookAndFeelValues changed);
+    // Whether a left-button press gives the control the focus.
+    virtual bool CanFocusOnClick() const { return true; }
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void Destroying() override;
     // Raised by derived destructors before they take their parts down.
     void MarkDestroying() { FIsDestroying = true; }
