@@ -207,7 +207,18 @@ void RegisterContainer() {
         .Default(0)
         .Boolean(
             "TabStop", [](C& c) { return c.TabStop(); }, [](C& c, bool v) { c.SetTabStop(v); })
-        .Default(1);
+        .Default(1)
+        // The normal style's controller under a name of the control itself; stored there.
+        .Component(
+            "FakeStyleController", [](C& c) -> TComponent* { return c.Style().StyleController(); },
+            [](C& c, TComponent* v) {
+                auto* controller = dynamic_cast<TcxStyleController*>(v);
+                if (v && !controller)
+                    throw EComponentError("A style controller is expected, not a " +
+                                          v->ClassName());
+                c.Style().SetStyleController(controller);
+            })
+        .Stored(false);
     StylesOf(std::move(container));
 }
 } // namespace

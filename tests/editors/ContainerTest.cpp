@@ -306,3 +306,51 @@ TEST_F(ContainerTest, AControllerRestylesItsContainersUntilItGoes) {
 }
 
 } // namespace
+
+namespace {
+
+class TKeyProbe : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    std::vector<UINT> Keys;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == WM_KEYDOWN || m.Msg == WM_CHAR || m.Msg == WM_KEYUP) {
+            Keys.push_back(m.Msg);
+            m.Result = 42;
+            return;
+        }
+        TCustomControl::WndProc(m);
+    }
+};
+
+TEST_F(ContainerTest, KeysReachingTheContainerGoOnToTheInnerControl) {
+    auto* inner = new TKeyProbe(Edit);
+    inner->SetParent(Edit);
+    Edit->SetInnerControl(inner);
+    Pump();
+    EXPECT_EQ(SendMessage(Edit->Handle(), WM_KEYDOWN, 'A', 0), 42);
+    EXPECT_EQ(SendMessage(Edit->Handle(), WM_CHAR, 'a', 0), 42);
+    EXPECT_EQ(SendMessage(Edit->Handle(), WM_KEYUP, 'A', 0), 42);
+    EXPECT_EQ(inner->Keys, (std::vector<UINT>{WM_KEYDOWN, WM_CHAR, WM_KEYUP}));
+}
+
+TEST_F(ContainerTest, TheLookAndFeelKindChoosesTheBorder) {
+    Edit->Style().SetTransparentBorder(false);
+    Edit->Style().LookAndFeel().SetKind(lfStandard);
+    Pump();
+    EXPECT_EQ(Edit->ViewInfo().BorderStyle, cbs3D);
+    EXPECT_EQ(Edit->ViewInfo().InnerRect, TRect(2, 2, 98, 19));
+    EXPECT_EQ(At(0, 10), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(At(1, 10), ColorToRGB(cl3DDkShadow));
+    // The control's own look-and-feel follows its style's.
+    EXPECT_EQ(Edit->LookAndFeel().Kind(), lfStandard);
+
+    Edit->Style().LookAndFeel().Reset();
+    Pump();
+    EXPECT_EQ(Edit->ViewInfo().BorderStyle, cbsSingle);
+    EXPECT_EQ(Edit->LookAndFeel().Kind(), lfUltraFlat);
+    EXPECT_EQ(At(0, 10), ColorToRGB(clBtnShadow));
+    EXPECT_EQ(At(1, 10), ColorToRGB(clWindow));
+}
+
+} // namespace
