@@ -32,7 +32,10 @@ struct TRootOwner {
     }
 };
 
-const TcxLookAndFeelData RootDefaults{lfUltraFlat, false, {}};
+// What the root resolves to, and everybody when there is no root.
+TcxLookAndFeelData RootDefaults() {
+    return {lfUltraFlat, false, {}};
+}
 
 bool IsController(IcxLookAndFeelNotificationListener* listener) {
     return dynamic_cast<TcxLookAndFeelController*>(listener->GetObject()) != nullptr;
@@ -173,9 +176,9 @@ void TcxLookAndFeel::Refresh() {
 
 TcxLookAndFeelData TcxLookAndFeel::DefaultData() const {
     if (FIsRoot)
-        return RootDefaults;
+        return RootDefaults();
     const TcxLookAndFeel* master = GetMasterLookAndFeel();
-    return master ? master->FCurrentState : RootDefaults;
+    return master ? master->FCurrentState : RootDefaults();
 }
 
 TcxLookAndFeelKind TcxLookAndFeel::InternalGetKind() const {

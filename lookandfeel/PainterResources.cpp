@@ -53,6 +53,10 @@ TcxRadioButtonImageList& TcxPainterResources::RadioButtonImages() {
     return *FRadioImages;
 }
 
+void TcxPainterResources::Listen() {
+    FNotifier->Listen();
+}
+
 void TcxPainterResources::UpdateScrollBarBitmaps() {
     FPattern = Checkerboard(clBtnHighlight, clBtnFace);
     FPressedPattern = Checkerboard(cl3DDkShadow, clBlack);

@@ -20,7 +20,10 @@ public:
     TcxPainterResources& operator=(const TcxPainterResources&) = delete;
 
     TcxExtendedStylePainters& ExtendedStylePainters() { return *FRegistry; }
+    // The glyph cache, made on first use.
     TcxRadioButtonImageList& RadioButtonImages();
+    // Makes sure colour changes are heard in the running window system.
+    void Listen();
     bool HasRadioButtonImages() const { return FRadioImages != nullptr; }
     // The 8 x 8 page-area pattern: a checkerboard of clBtnHighlight and clBtnFace, or, pressed,
     // of cl3DDkShadow and black.

@@ -347,4 +347,5 @@ void TcxRadioButtonImageList::Draw(TCanvas& canvas, int x, int y, TcxLookAndFeel
 
 void PrepareRadioButtonImageList() {
     TcxRadioButtonImageList::Instance().Prepare();
+    PainterResources().Listen();
 }

@@ -87,5 +87,6 @@ private:
     void Render();
 };
 
-// Makes the radio glyph cache (a radio button asks for it when it is made).
+// Makes the radio glyph cache (a radio button asks for it when it is made) and makes sure it
+// hears system colour changes.
 void PrepareRadioButtonImageList();

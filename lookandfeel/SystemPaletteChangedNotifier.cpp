@@ -24,6 +24,7 @@ public:
         FNotifiers.push_back(n);
         FWindow.Ensure();
     }
+    void Listen() { FWindow.Ensure(); }
     void Remove(TcxSystemPaletteChangedNotifier* n) {
         FNotifiers.erase(std::remove(FNotifiers.begin(), FNotifiers.end(), n), FNotifiers.end());
     }
@@ -69,6 +70,11 @@ TcxSystemPaletteChangedNotifier::~TcxSystemPaletteChangedNotifier() {
         delete gListener;
         gListener = nullptr;
     }
+}
+
+void TcxSystemPaletteChangedNotifier::Listen() {
+    if (gListener)
+        gListener->Listen();
 }
 
 void TcxSystemPaletteChangedNotifier::DoChanged() {

@@ -15,6 +15,9 @@ public:
     TcxSystemPaletteChangedNotifier& operator=(const TcxSystemPaletteChangedNotifier&) = delete;
 
     bool IsPrimary() const { return FIsPrimary; }
+    // Makes sure the listener's window exists in the running window system (it is made with the
+    // first notifier, or again in a window system started later).
+    void Listen();
     // Called by the listener; calls OnSystemPaletteChanged.
     virtual void DoChanged();
 
