@@ -480,12 +480,15 @@ TRect TcxContainer::GetInnerControlBounds(const TRect& innerControlsRegion, TWin
 void TcxContainer::SetSize() {
     if (!FInnerControl)
         return;
-    TRect target = GetInnerControlBounds(GetClientBounds(), FInnerControl);
-    if (FInnerControl->BoundsRect() != target) {
-        TFlagGuard locked(FRefreshLocked, true);
-        FInnerControl->SetBoundsRect(target);
-    }
+    MoveInnerControl(GetInnerControlBounds(GetClientBounds(), FInnerControl));
     ApplyInnerControlRegion(FInnerControl, GetClientBounds());
+}
+
+void TcxContainer::MoveInnerControl(const TRect& bounds) {
+    if (!FInnerControl || FInnerControl->BoundsRect() == bounds)
+        return;
+    TFlagGuard locked(FRefreshLocked, true);
+    FInnerControl->SetBoundsRect(bounds);
 }
 
 void TcxContainer::AdjustInnerControl() {
@@ -550,16 +553,15 @@ void TcxContainer::SetFocus() {
 }
 
 void TcxContainer::GetTabOrderList(std::vector<TWinControl*>& list) {
-    std::size_t start = list.size();
+    // The parent has just listed this control; its children follow.
+    std::size_t self = list.size();
     TcxControl::GetTabOrderList(list);
     TCustomForm* form = GetParentForm();
-    if (!FInnerControl || !form || form->ActiveControl() != FInnerControl)
+    if (!FInnerControl || !form || form->ActiveControl() != FInnerControl || self == 0 ||
+        list[self - 1] != this)
         return;
-    auto self = std::find(list.begin() + std::ptrdiff_t(start), list.end(), this);
-    if (self == list.end())
-        return;
-    *self = FInnerControl;
-    auto later = std::find(self + 1, list.end(), FInnerControl);
+    list[self - 1] = FInnerControl;
+    auto later = std::find(list.begin() + std::ptrdiff_t(self), list.end(), FInnerControl);
     if (later != list.end())
         list.erase(later);
 }

@@ -148,6 +148,12 @@ protected:
     void CMParentFontChanged(TMessage& message) override;
     void CMEnabledChanged(TMessage& message) override;
 
+    // Invalidates the frame strips (with an inner control) or the whole control.
+    void InvalidateFrame();
+    // Cuts the part of child outside clientRect off with a window region, when it changed.
+    void ApplyInnerControlRegion(TWinControl* child, const TRect& clientRect);
+    // Moves the inner control with refreshes held back meanwhile.
+    void MoveInnerControl(const TRect& bounds);
     bool IsRefreshLocked() const { return FRefreshLocked; }
     bool IsInternalSetting() const { return FInternalSetting; }
     bool IsCreating() const { return FIsCreating; }
@@ -156,8 +162,6 @@ protected:
 private:
     void StyleChanged(TcxContainerStyle* sender);
     void CalculateState(TPoint p, bool isHot);
-    void InvalidateFrame();
-    void ApplyInnerControlRegion(TWinControl* child, const TRect& clientRect);
     void PassKeyToInnerControl(TMessage& message);
     void WMSetFocus(TMessage& message);
     void WMSetCursor(TMessage& message);
