@@ -295,8 +295,7 @@ void TcxCustomTextEdit::AdjustInnerEditPosition() {
         top = client.Bottom - height - ContentBottom;
         break;
     case taVCenter:
-        top = client.Top + ContentTop +
-              (client.Height() - height - ContentTop - ContentBottom) / 2;
+        top = client.Top + ContentTop + (client.Height() - height - ContentTop - ContentBottom) / 2;
         break;
     default:
         top = client.Top + ContentTop;
