@@ -33,6 +33,8 @@ protected:
     void Change() override;
 
 private:
+    bool EditorAlive() const;
+
     TcxCustomTextEdit* FEditor;
 };
 

@@ -388,6 +388,23 @@ TEST_F(TextEditTest, ACentredFieldDrawsItsTextWhileInactive) {
     EXPECT_EQ(FocusedField(), 2);
 }
 
+TEST_F(TextEditTest, AFocusedFieldWithTypedTextCanBeFreed) {
+    TcxTextEdit* e = Fields[1];
+    CountEvents(e);
+    e->SetFocus();
+    Pump();
+    Desk->Type("12");
+    int changes = Changes;
+    e->Free();
+    Fields.erase(Fields.begin() + 1);
+    Pump();
+    EXPECT_EQ(Changes, changes);
+    // The form goes on working.
+    Fields[0]->SetFocus();
+    Desk->Type("3");
+    EXPECT_EQ(Fields[0]->Text(), "3");
+}
+
 // Six fields walking the focus with Enter through their OnKeyPress handlers, as the main window's
 // fields do; the last one hands the focus back to the first.
 TEST_F(TextEditTest, EnterWalksTheFocusThroughSixFields) {
