@@ -95,6 +95,56 @@ TEST_F(TextEditTest, TheFieldsBorderAndItsText) {
     EXPECT_LE(ink.Bottom, 18);
 }
 
+TEST_F(TextEditTest, TheHeightFollowsTheFontUnlessAutoSizeIsOff) {
+    TcxTextEdit* e = Fields[1];
+    e->SetHeight(40);
+    Pump();
+    EXPECT_EQ(e->Height(), 21);
+
+    // A larger font: two border pixels on each side, the "Zg" height and the content offsets.
+    TFont big;
+    big.SetName("Arial");
+    big.SetHeight(-20);
+    e->Style().SetFont(big);
+    Pump();
+    TPixelBuffer pixel(1, 1);
+    TDC dc(pixel);
+    TCanvas canvas(&dc);
+    canvas.Font().Assign(e->Style().GetVisibleFont());
+    int expected = 2 + 2 + canvas.TextHeight("Zg") + 1 + 3;
+    EXPECT_GT(expected, 21);
+    EXPECT_EQ(e->Height(), expected);
+    EXPECT_EQ(e->InnerTextEdit()->Top(), 3);
+
+    e->SetAutoSize(false);
+    e->SetHeight(60);
+    Pump();
+    EXPECT_EQ(e->Height(), 60);
+}
+
+TEST_F(TextEditTest, AnOnEditingHandlerCanRefuseTheChange) {
+    TcxTextEdit* e = Fields[0];
+    e->SetText("1");
+    bool allow = false;
+    int asked = 0;
+    e->OnEditing = [&](TPersistent* sender, bool& canEdit) {
+        EXPECT_EQ(sender, e);
+        ++asked;
+        canEdit = allow;
+    };
+    e->SetFocus();
+    Pump();
+    Desk->PressKey(VK_END);
+    Desk->Type("2");
+    EXPECT_EQ(e->Text(), "1");
+    EXPECT_EQ(asked, 1);
+    allow = true;
+    Desk->Type("3");
+    Desk->Type("4");
+    EXPECT_EQ(e->Text(), "134");
+    EXPECT_EQ(asked, 2); // once allowed, the editor is modified and is not asked again
+}
+
 struct TKeyCase {
     const char* Name;
     int Key;
