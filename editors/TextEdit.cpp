@@ -99,6 +99,12 @@ void TcxCustomInnerTextEdit::DoExit() {
     TCustomEdit::DoExit();
 }
 
+void TcxCustomInnerTextEdit::MouseEnter() {
+    TCustomEdit::MouseEnter();
+    if (EditorAlive())
+        FEditor->InnerControlMouseEnter();
+}
+
 void TcxCustomInnerTextEdit::Change() {
     TCustomEdit::Change();
     if (EditorAlive() && !FEditor->IsCreating())

@@ -31,6 +31,7 @@ protected:
     void DoExit() override;
     void Resize() override;
     void Change() override;
+    void MouseEnter() override;
 
 private:
     bool EditorAlive() const;

@@ -145,6 +145,20 @@ TEST_F(TextEditTest, AnOnEditingHandlerCanRefuseTheChange) {
     EXPECT_EQ(asked, 2); // once allowed, the editor is modified and is not asked again
 }
 
+TEST_F(TextEditTest, TheHotLookComesAlsoWhenTheMouseJumpsOntoTheInnerEdit) {
+    TcxTextEdit* e = Fields[2];
+    Desk->MouseMove(Form->ClientToScreen({250, 150}));
+    Desk->MouseMove(e->ClientToScreen({50, 10}));
+    Pump();
+    EXPECT_TRUE(StateHolds(e->ViewInfo().ContainerState, csHotTrack));
+    EXPECT_EQ(At(e, 1, 10), ColorToRGB(clHighlight));
+    Desk->MouseMove(Form->ClientToScreen({250, 150}));
+    Desk->AdvanceTime(cxMouseTrackingInterval);
+    Pump();
+    EXPECT_FALSE(StateHolds(e->ViewInfo().ContainerState, csHotTrack));
+    EXPECT_EQ(At(e, 1, 10), ColorToRGB(clBtnShadow));
+}
+
 struct TKeyCase {
     const char* Name;
     int Key;
