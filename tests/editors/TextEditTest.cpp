@@ -406,6 +406,22 @@ TEST_F(TextEditTest, EnterBeepsOnceUnlessTheHandlerTakesItOrBeepOnEnterIsOff) {
     EXPECT_EQ(pressed.size(), 3u);
 }
 
+TEST_F(TextEditTest, ValidateOnEnterTakesTheEnterKeyAndStoresTheValue) {
+    TcxTextEdit* e = Fields[0];
+    CountEvents(e);
+    e->Properties().SetValidateOnEnter(true);
+    e->SetFocus();
+    Pump();
+    Desk->Type("7");
+    int beeps = Desk->BeepCount();
+    Desk->PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(EditValueToText(e->EditValue()), "7");
+    EXPECT_EQ(ValueChanges, 1);
+    EXPECT_EQ(Desk->BeepCount(), beeps);
+    EXPECT_EQ(e->Text(), "7");
+}
+
 TEST_F(TextEditTest, ValidationRefusesWithItsText) {
     TcxTextEdit* e = Fields[0];
     e->Properties().OnValidate = [](TPersistent*, std::string& value, std::string&, bool& error) {
