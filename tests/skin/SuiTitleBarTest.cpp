@@ -404,4 +404,24 @@ TEST_F(TitleBarTest, TheMinimizeButtonMinimizesTheForm) {
     EXPECT_TRUE(IsIconic(Form->Handle()));
 }
 
+TEST_F(TitleBarTest, WinXPMaximizeButtonTurnsIntoRestoreAndBack) {
+    MakeBar(WinXP, 287, true);
+    TsuiTitleBarButton* max = Bar->Buttons().Items(2);
+    ASSERT_EQ(max->ButtonType(), suiMax);
+    EXPECT_EQ(max->PictureResource(tbsNormal), "WINXP_TITLEBTN_MAX_NORMAL");
+    max->DoClick();
+    Pump();
+    EXPECT_EQ(Form->WindowState(), wsMaximized);
+    EXPECT_EQ(max->PictureResource(tbsNormal), "WINXP_TITLEBTN_RST_NORMAL");
+    EXPECT_EQ(max->PictureResource(tbsMouseDown), "WINXP_TITLEBTN_RST_MOUSEDOWN");
+    EXPECT_EQ(Form->Constraints().MaxWidth(), ::Screen->WorkAreaRect().Width());
+    // A theme applied while maximized picks the restore pictures too.
+    Bar->SetUIStyle(WinXP);
+    EXPECT_EQ(max->PictureResource(tbsNormal), "WINXP_TITLEBTN_RST_NORMAL");
+    max->DoClick();
+    Pump();
+    EXPECT_EQ(Form->WindowState(), wsNormal);
+    EXPECT_EQ(max->PictureResource(tbsNormal), "WINXP_TITLEBTN_MAX_NORMAL");
+}
+
 } // namespace
