@@ -582,9 +582,9 @@ void StartTracking(TWnd* w, int hit) {
     TWnd* top = hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) ? TopLevelOf(w) : w;
     if (!(s.AsyncKeys[VK_LBUTTON] & 0x80))
         return; // the button is already up: nothing to follow
+    // A maximized window neither moves nor changes size. Any window whose hit test answers an
+    // edge or corner is sized by it, also one without a native frame that draws its own border.
     if ((hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT)) && top->Maximized)
-        return;
-    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT && !(top->Style & WS_THICKFRAME))
         return;
     TTracking t;
     t.Kind = hit == HTCAPTION                          ? TTracking::Move

@@ -214,6 +214,52 @@ TEST_F(TTabTest, AcceleratorsAndDialogKeysReachTheControls) {
     EXPECT_EQ(FocusedName(), "A") << "a control wanting all keys keeps Tab";
 }
 
+namespace {
+// A frameless form whose 1-pixel border is its resize zone, the way a skinned frame makes it.
+class TBorderedForm : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void WndProc(TMessage& m) override {
+        TForm::WndProc(m);
+        if (m.Msg != WM_NCHITTEST || WindowState() == wsMaximized)
+            return;
+        TPoint p = ScreenToClient(PointFromLParam(m.LParam));
+        int w = ClientWidth(), h = ClientHeight();
+        if (p.X < 1 && p.Y >= h - 1)
+            m.Result = HTBOTTOMLEFT;
+        else if (p.X < 1)
+            m.Result = HTLEFT;
+        else if (p.Y >= h - 1)
+            m.Result = HTBOTTOM;
+        else if (p.X >= w - 1)
+            m.Result = HTRIGHT;
+    }
+};
+} // namespace
+
+TEST_F(TControlTest, AFramelessFormIsResizedByItsOwnBorderWithinItsConstraints) {
+    auto* form = new TBorderedForm(App.get());
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 100, 300, 200);
+    form->Constraints().SetMinWidth(130);
+    form->Constraints().SetMinHeight(50);
+    form->Constraints().SetMaxWidth(400);
+    form->Show();
+    Pump();
+    Desk->Drag({100, 150}, {60, 150}); // left edge out by 40
+    EXPECT_EQ(form->BoundsRect(), Rect(60, 100, 400, 300));
+    Desk->Drag({60, 299}, {300, 500}); // bottom-left corner: far past the minimum width
+    EXPECT_EQ(form->BoundsRect(), Rect(270, 100, 400, 501));
+    Desk->Drag({399, 300}, {900, 300}); // right edge: stops at the maximum width
+    EXPECT_EQ(form->BoundsRect(), Rect(270, 100, 670, 501));
+    form->SetWindowState(wsMaximized);
+    TRect maximized = form->BoundsRect();
+    Desk->Drag({maximized.Left + 200, maximized.Bottom - 1}, {maximized.Left + 200, 300});
+    EXPECT_EQ(form->BoundsRect(), maximized);
+}
+
 TEST_F(TControlTest, WindowStateAndBorderStyleReachTheWindow) {
     TForm* form = NewForm();
     form->SetBorderStyle(bsSingle);
