@@ -5,6 +5,7 @@
 #include "platform/control/Screen.h"
 #include "platform/core/Exception.h"
 #include "platform/draw/DC.h"
+#include "platform/draw/DCStateSaver.h"
 
 #include <algorithm>
 #include <set>
@@ -532,14 +533,16 @@ void TWinControl::PaintControls(TDC* dc, TControl* first) {
 }
 
 void TWinControl::PaintHandler(TMessage& m) {
+    // A context given with the message wins, also while the window paints itself.
     TPaintStruct ps;
-    HDC dc = BeginPaint(FHandle, &ps);
+    HDC dc = reinterpret_cast<TDC*>(m.WParam);
     if (!dc)
-        dc = reinterpret_cast<TDC*>(m.WParam);
+        dc = BeginPaint(FHandle, &ps);
     if (dc) {
-        int saved = dc->SaveDC();
-        PaintWindow(dc);
-        dc->RestoreDC(saved);
+        {
+            TDCStateSaver saved(*dc);
+            PaintWindow(dc);
+        }
         PaintControls(dc, nullptr);
     }
     EndPaint(FHandle, &ps);

@@ -21,7 +21,9 @@ class IBackend;
 // Message parameters that differ from what one might guess:
 //   WM_PAINT, WM_ERASEBKGND: wParam is the HDC (TDC*) to draw with: origin at the client area's
 //     top-left corner, clipped to the update region and the window's visible part (parent,
-//     siblings above, children, window regions). BeginPaint returns the same context.
+//     siblings above, children, window regions). BeginPaint returns the same context. Anyone
+//     may send them with a context of their own (a bitmap, the origin moved): the window paints
+//     into it, also while it is painting itself, and BeginPaint returns that context then.
 //   WM_NCPAINT: wParam is an HDC with its origin at the window's top-left corner, clipped to the
 //     visible frame.
 //   WM_NCCALCSIZE: lParam is a TNcCalcSizeParams*; rgrc[0] holds the window rectangle (parent

@@ -25,6 +25,41 @@ struct TDispatchScope {
     TDispatchScope(const TDispatchScope&) = delete;
     TDispatchScope& operator=(const TDispatchScope&) = delete;
 };
+
+// A WM_PAINT sent with a context paints into that context, also while the window is painting
+// itself (a transparent child copying its parent into a bitmap from inside the parent's paint):
+// for the time of the message BeginPaint hands out the given context and its visible area.
+class TGivenPaintContext {
+public:
+    TGivenPaintContext(TWindowSystem& s, HWND wnd, UINT msg, WPARAM wParam) : S(s), Wnd(wnd) {
+        auto* dc = reinterpret_cast<TDC*>(wParam);
+        TWnd* w = S.Find(wnd);
+        if (msg != WM_PAINT || !dc || !w || w->PaintDC == dc)
+            return;
+        Active = true;
+        SavedDC = w->PaintDC;
+        SavedRect = w->PaintRect;
+        w->PaintDC = dc;
+        w->PaintRect = dc->GetClipBox();
+    }
+    ~TGivenPaintContext() {
+        if (!Active)
+            return;
+        if (TWnd* w = S.Find(Wnd)) {
+            w->PaintDC = SavedDC;
+            w->PaintRect = SavedRect;
+        }
+    }
+    TGivenPaintContext(const TGivenPaintContext&) = delete;
+    TGivenPaintContext& operator=(const TGivenPaintContext&) = delete;
+
+private:
+    TWindowSystem& S;
+    HWND Wnd;
+    bool Active = false;
+    TDC* SavedDC = nullptr;
+    TRect SavedRect;
+};
 } // namespace
 
 TWindowSystem::TWindowSystem(std::unique_ptr<IBackend> backend) : Backend(std::move(backend)) {}
@@ -667,6 +702,7 @@ LRESULT SendMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     WNDPROC proc = w->Proc;
     TDispatchScope scope(*s);
+    TGivenPaintContext paint(*s, wnd, msg, wParam);
     if (!proc)
         return DefWindowProc(wnd, msg, wParam, lParam);
     return proc(wnd, msg, wParam, lParam);
