@@ -601,6 +601,14 @@ void StartTracking(TWnd* w, int hit) {
         SendMessage(t.Wnd, WM_ENTERSIZEMOVE, 0, 0);
 }
 
+void CancelTracking() {
+    auto& s = TWindowSystem::Get();
+    TTracking t = s.Tracking;
+    s.Tracking = TTracking{};
+    if ((t.Kind == TTracking::Move || t.Kind == TTracking::Size) && s.Find(t.Wnd))
+        SendMessage(t.Wnd, WM_EXITSIZEMOVE, 0, 0);
+}
+
 bool TrackingMouse(TPoint screen, bool leftDown, bool release) {
     auto& s = TWindowSystem::Get();
     TTracking t = s.Tracking;

@@ -145,7 +145,10 @@ bool ShowWindow(HWND wnd, int cmd);
 bool IsWindowVisible(HWND wnd); // the window and all its ancestors are visible
 bool IsIconic(HWND wnd);
 bool IsZoomed(HWND wnd);
-bool EnableWindow(HWND wnd, bool enable); // returns whether it was disabled before
+// Returns whether it was disabled before. Disabling sends WM_CANCELMODE to the window inside
+// that holds the capture (or else the focus), so that what it was tracking ends, and takes the
+// capture and the focus away.
+bool EnableWindow(HWND wnd, bool enable);
 bool IsWindowEnabled(HWND wnd);
 // Centres a top-level window on the work area, or over another window, inside the work area.
 void CenterWindow(HWND wnd, HWND over);
@@ -212,6 +215,8 @@ std::uint32_t GetTickCount();
 // a nested message loop runs until the window is hidden, destroyed or EndModalLoop is called;
 // then they are enabled again and the focus goes back where it was. Returns the code given to
 // EndModalLoop (0 when the window was closed another way).
+// As it starts, a move or resize in progress ends and the window holding the capture gets
+// WM_CANCELMODE.
 int RunModalLoop(HWND wnd);
 void EndModalLoop(HWND wnd, int code);
 bool IsInModalLoop(HWND wnd);

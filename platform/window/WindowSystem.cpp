@@ -1112,6 +1112,14 @@ int RunModalLoop(HWND wnd) {
                 SetFocus(PrevFocus);
         }
     } restore{s, frame, disabled, prevActive, prevFocus};
+    // Whatever the pointer was doing ends: a window that holds the capture outside the windows
+    // about to be disabled is told here, those inside are told as they are disabled.
+    CancelTracking();
+    if (HWND holder = s.Find(s.Capture) ? s.Capture : nullptr) {
+        HWND top = GetAncestorRoot(holder);
+        if (std::find(disabled.begin(), disabled.end(), top) == disabled.end())
+            SendMessage(holder, WM_CANCELMODE, 0, 0);
+    }
     for (HWND h : disabled)
         EnableWindow(h, false);
     s.Modals.push_back(&frame);
