@@ -490,6 +490,18 @@ void TControl::CMParentFontChanged(TMessage& m) {
     FUpdatingFromParent = false;
 }
 
+void TControl::InheritFont(const TFont& font) {
+    bool saved = FUpdatingFromParent;
+    FUpdatingFromParent = true;
+    try {
+        FFont->Assign(font);
+    } catch (...) {
+        FUpdatingFromParent = saved;
+        throw;
+    }
+    FUpdatingFromParent = saved;
+}
+
 void TControl::CMParentColorChanged(TMessage& m) {
     (void)m;
     if (!FParentColor || !FParent)

@@ -214,6 +214,10 @@ protected:
 
     // Called when the font object changed (not through parent inheritance).
     virtual void FontChanged();
+    // Takes font as the control's font the way a parent's font comes in: ParentFont stays as it
+    // is; CM_FONTCHANGED follows as for any change of the font. For controls that keep their
+    // font in step with another object (a style) without turning ParentFont off.
+    void InheritFont(const TFont& font);
     // The rectangle of the control inside its parent's window that must be repainted.
     void InvalidateControl(bool isVisible, bool isOpaque);
 

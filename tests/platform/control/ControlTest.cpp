@@ -31,6 +31,7 @@ public:
         TCustomControl::WndProc(m);
     }
     int Count(UINT msg) const { return int(std::count(Messages.begin(), Messages.end(), msg)); }
+    using TCustomControl::InheritFont;
 };
 
 class TGraphicProbe : public TGraphicControl {
@@ -125,6 +126,33 @@ TEST_F(TControlTest, ParentFontAndParentColorPropagateUntilAControlSetsItsOwn) {
     int before = int(inner->Messages.size());
     inner->SetColor(clGreen);
     EXPECT_EQ(int(inner->Messages.size()), before);
+}
+
+TEST_F(TControlTest, AnInheritedFontLeavesParentFontAsItWas) {
+    TForm* form = NewForm();
+    form->Font().SetName("Arial");
+    TProbe* p = Probe(form, form, "P", {0, 0, 50, 20});
+    ASSERT_TRUE(p->ParentFont());
+    TFont style;
+    style.SetName("Tahoma");
+    style.SetHeight(-13);
+    p->Messages.clear();
+    p->InheritFont(style);
+    EXPECT_EQ(p->Font().Name(), "Tahoma");
+    EXPECT_EQ(p->Font().Height(), -13);
+    EXPECT_TRUE(p->ParentFont());
+    EXPECT_EQ(p->Count(CM_FONTCHANGED), 1);
+
+    // A control that chose its own font keeps that choice too.
+    p->Font().SetName("Courier New");
+    ASSERT_FALSE(p->ParentFont());
+    p->InheritFont(style);
+    EXPECT_FALSE(p->ParentFont());
+    EXPECT_EQ(p->Font().Name(), "Tahoma");
+
+    // The parent's font still arrives while ParentFont is on.
+    p->SetParentFont(true);
+    EXPECT_EQ(p->Font().Name(), "Arial");
 }
 
 TEST_F(TControlTest, StateChangesSendTheirControlMessagesOnce) {
