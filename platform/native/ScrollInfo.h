@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/core/Geometry.h"
+#include "platform/window/WinConst.h"
 #include "platform/window/WinTypes.h"
 
 #include <cstdint>
@@ -49,7 +50,7 @@ struct TScrollBarInfo {
 using SCROLLBARINFO = TScrollBarInfo;
 
 // Width of a vertical bar and height of a horizontal one.
-constexpr int kScrollBarSize = 16;
+constexpr int kScrollBarSize = kSystemScrollBarSize;
 
 // Both ask the window (WM_GETSCROLLINFO, WM_GETSCROLLBARINFO); False when it keeps no such bar.
 bool GetScrollInfo(HWND wnd, int bar, TScrollInfo* info);

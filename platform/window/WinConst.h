@@ -312,7 +312,11 @@ constexpr int IDC_HAND = 32649;
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
+constexpr int SM_CXVSCROLL = 2;
+constexpr int SM_CYHSCROLL = 3;
 constexpr int SM_CYCAPTION = 4;
+constexpr int SM_CYVTHUMB = 9;
+constexpr int SM_CXHTHUMB = 10;
 constexpr int SM_CXBORDER = 5;
 constexpr int SM_CYBORDER = 6;
 constexpr int SM_CXDLGFRAME = 7;
@@ -323,6 +327,9 @@ constexpr int SM_CXDOUBLECLK = 36;
 constexpr int SM_CYDOUBLECLK = 37;
 constexpr int SM_CXEDGE = 45;
 constexpr int SM_CYEDGE = 46;
+// The width of a vertical scroll bar, the height of a horizontal one, and the length of a thumb
+// that shows no page.
+constexpr int kSystemScrollBarSize = 16;
 
 // MessageBeep.
 constexpr UINT MB_OK = 0x00000000;

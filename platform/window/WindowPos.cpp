@@ -548,6 +548,11 @@ int GetSystemMetrics(int index) {
     case SM_CXEDGE:
     case SM_CYEDGE:
         return 2;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB:
+        return kSystemScrollBarSize;
     default:
         return 0;
     }

@@ -62,6 +62,8 @@ TEST_F(MemoTest, HundredAddedLinesGiveTheScrollRangePageAndPosition) {
     EXPECT_EQ(bi.rcScrollBar.Left, clientTopRight.X);
     EXPECT_EQ(bi.rcScrollBar.Top, clientTopRight.Y);
     EXPECT_EQ(bi.rcScrollBar.Width(), kScrollBarSize);
+    EXPECT_EQ(bi.rcScrollBar.Width(), GetSystemMetrics(SM_CXVSCROLL))
+        << "controls drawing their own bars use the platform's size";
     EXPECT_EQ(bi.rcScrollBar.Height(), c.Height());
     EXPECT_EQ(bi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE, 0u);
     EXPECT_GT(bi.xyThumbTop, bi.dxyLineButton);
