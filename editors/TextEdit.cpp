@@ -98,13 +98,17 @@ void TcxCustomInnerTextEdit::Change() {
 // --- Text edit ------------------------------------------------------------------------------
 
 TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner)
-    : TcxCustomEdit(
+    : TcxCustomTextEdit(
           owner, [](TPersistent* o) { return std::make_unique<TcxTextEditProperties>(o); },
-          EditClasses()) {
-    FInnerEdit = new TcxCustomInnerTextEdit(this);
+          [](TcxCustomTextEdit* editor) { return new TcxCustomInnerTextEdit(editor); }) {}
+
+TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, const TPropertiesFactory& propertiesClass,
+                                     const TInnerEditFactory& innerEditClass)
+    : TcxCustomEdit(owner, propertiesClass, EditClasses()) {
+    FInnerEdit = innerEditClass(this);
     FInnerEdit->SetParent(this);
     FInnerEdit->SetColor(clWindow);
-    SetInnerEdit(FInnerEdit);
+    SetInnerEdit(dynamic_cast<IcxCustomInnerEdit*>(FInnerEdit));
     SetBounds(Left(), Top(), 121, 21);
     PropertiesChanged();
 }
@@ -295,8 +299,7 @@ void TcxCustomTextEdit::AdjustInnerEditPosition() {
         top = client.Bottom - height - ContentBottom;
         break;
     case taVCenter:
-        top = client.Top + ContentTop +
-              (client.Height() - height - ContentTop - ContentBottom) / 2;
+        top = client.Top + ContentTop + (client.Height() - height - ContentTop - ContentBottom) / 2;
         break;
     default:
         top = client.Top + ContentTop;
