@@ -585,6 +585,13 @@ void TcxContainer::MouseEnter() {
     BeginMouseTracking(this, GetVisibleBounds(), this);
 }
 
+void TcxContainer::InnerControlMouseEnter() {
+    if (IsDestroying())
+        return;
+    ShortRefreshContainer(true);
+    BeginMouseTracking(this, GetVisibleBounds(), this);
+}
+
 void TcxContainer::MouseLeave() {
     EndMouseTracking();
     TcxControl::MouseLeave();

@@ -88,6 +88,9 @@ public:
 
     // IcxMouseTrackingCaller
     void MouseTrackingCallerMouseLeave() override;
+    // The mouse came onto the inner control (straight from outside, perhaps): the container
+    // takes it as its own mouse enter.
+    void InnerControlMouseEnter();
 
 protected:
     // --- Hooks of derived controls -------------------------------------------------------

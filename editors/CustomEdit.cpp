@@ -235,9 +235,12 @@ void TcxCustomEdit::SelectAll() {
 
 void TcxCustomEdit::ResetEditValue() {
     TChangeEventsLock lock(*this);
+    {
+        TFlagGuard notTyped(FKeyDriven, false);
+        TcxEditValue saved = FValueOnEnter;
+        InternalSetEditValue(saved);
+    }
     FModifiedAfterEnter = false;
-    TcxEditValue saved = FValueOnEnter;
-    InternalSetEditValue(saved);
     FModified = true;
     SelectAll();
     lock.Release();

@@ -2,6 +2,7 @@
 
 #include "editors/Container.h"
 #include "editors/StyleController.h"
+#include "editors/TextEdit.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/control/ControlRegistration.h"
 
@@ -221,6 +222,116 @@ void RegisterContainer() {
         .Stored(false);
     StylesOf(std::move(container));
 }
+const TIdentMap& AlignmentIdents() {
+    static const TIdentMap map{{"taLeftJustify", taLeftJustify},
+                               {"taRightJustify", taRightJustify},
+                               {"taCenter", taCenter}};
+    return map;
+}
+const TIdentMap& VertAlignmentIdents() {
+    static const TIdentMap map{{"taTopJustify", taTopJustify},
+                               {"taBottomJustify", taBottomJustify},
+                               {"taVCenter", taVCenter}};
+    return map;
+}
+const TIdentMap& CharCaseIdents() {
+    static const TIdentMap map{
+        {"ecNormal", eccNormal}, {"ecUpperCase", eccUpperCase}, {"ecLowerCase", eccLowerCase}};
+    return map;
+}
+const TIdentMap& EchoModeIdents() {
+    static const TIdentMap map{{"eemNormal", eemNormal}, {"eemPassword", eemPassword}};
+    return map;
+}
+
+void RegisterEditProperties() {
+    using A = TcxEditAlignment;
+    P<A>(TClassRegistry::Global().Register("TcxEditAlignment", "TPersistent"))
+        .Enum<TAlignment>(
+            "Horz", AlignmentIdents(), [](A& a) { return a.Horz(); },
+            [](A& a, TAlignment v) { a.SetHorz(v); })
+        .Default(taLeftJustify)
+        .Enum<TcxEditVertAlignment>(
+            "Vert", VertAlignmentIdents(), [](A& a) { return a.Vert(); },
+            [](A& a, TcxEditVertAlignment v) { a.SetVert(v); })
+        .Default(taTopJustify);
+
+    using E = TcxCustomEditProperties;
+    P<E>(TClassRegistry::Global().Register("TcxCustomEditProperties", "TPersistent"))
+        .Object("Alignment", [](E& p) -> TPersistent* { return &p.Alignment(); })
+        .Boolean(
+            "AutoSelect", [](E& p) { return p.AutoSelect(); },
+            [](E& p, bool v) { p.SetAutoSelect(v); })
+        .Default(1)
+        .Boolean(
+            "BeepOnError", [](E& p) { return p.BeepOnError(); },
+            [](E& p, bool v) { p.SetBeepOnError(v); })
+        .Default(0)
+        .Integer(
+            "ClearKey", [](E& p) { return int(p.ClearKey()); },
+            [](E& p, int v) { p.SetClearKey(std::uint32_t(v)); })
+        .Default(0)
+        .Boolean(
+            "ReadOnly", [](E& p) { return p.ReadOnly(); }, [](E& p, bool v) { p.SetReadOnly(v); })
+        .Stored([](E& p) { return p.IsReadOnlyAssigned(); })
+        .Boolean(
+            "ValidateOnEnter", [](E& p) { return p.ValidateOnEnter(); },
+            [](E& p, bool v) { p.SetValidateOnEnter(v); })
+        .Default(0)
+        .Event<TNotifyEvent>("OnChange", [](E& p) -> TNotifyEvent& { return p.OnChange; })
+        .Event<TNotifyEvent>("OnEditValueChanged",
+                             [](E& p) -> TNotifyEvent& { return p.OnEditValueChanged; })
+        .Event<TcxEditValidateEvent>("OnValidate",
+                                     [](E& p) -> TcxEditValidateEvent& { return p.OnValidate; });
+
+    using T = TcxCustomTextEditProperties;
+    P<T>(
+        TClassRegistry::Global().Register("TcxCustomTextEditProperties", "TcxCustomEditProperties"))
+        .Enum<TEditCharCase>(
+            "CharCase", CharCaseIdents(), [](T& p) { return p.CharCase(); },
+            [](T& p, TEditCharCase v) { p.SetCharCase(v); })
+        .Default(eccNormal)
+        .Enum<TcxEditEchoMode>(
+            "EchoMode", EchoModeIdents(), [](T& p) { return p.EchoMode(); },
+            [](T& p, TcxEditEchoMode v) { p.SetEchoMode(v); })
+        .Default(eemNormal)
+        .Boolean(
+            "HideSelection", [](T& p) { return p.HideSelection(); },
+            [](T& p, bool v) { p.SetHideSelection(v); })
+        .Default(1)
+        .Integer(
+            "MaxLength", [](T& p) { return p.MaxLength(); }, [](T& p, int v) { p.SetMaxLength(v); })
+        .Stored([](T& p) { return p.IsMaxLengthAssigned(); })
+        .Boolean(
+            "OEMConvert", [](T& p) { return p.OEMConvert(); },
+            [](T& p, bool v) { p.SetOEMConvert(v); })
+        .Default(0)
+        .Integer(
+            "PasswordChar", [](T& p) { return int(static_cast<unsigned char>(p.PasswordChar())); },
+            [](T& p, int v) { p.SetPasswordChar(char(v)); })
+        .Default(0);
+    TClassRegistry::Global().Register("TcxTextEditProperties", "TcxCustomTextEditProperties");
+}
+
+void RegisterTextEdit() {
+    using C = TcxCustomEdit;
+    RegisterComponentClass<C>("TcxCustomEdit", "TcxContainer")
+        .Object("Properties", [](C& c) -> TPersistent* { return &c.Properties(); })
+        .Boolean(
+            "AutoSize", [](C& c) { return c.AutoSize(); }, [](C& c, bool v) { c.SetAutoSize(v); })
+        .Default(1)
+        .Event<TcxEditingEvent>("OnEditing", [](C& c) -> TcxEditingEvent& { return c.OnEditing; });
+    using T = TcxCustomTextEdit;
+    RegisterComponentClass<T>("TcxCustomTextEdit", "TcxCustomEdit")
+        .Boolean(
+            "BeepOnEnter", [](T& c) { return c.BeepOnEnter(); },
+            [](T& c, bool v) { c.SetBeepOnEnter(v); })
+        .Default(1)
+        .String(
+            "Text", [](T& c) { return c.Text(); }, [](T& c, const std::string& v) { c.SetText(v); })
+        .Default("");
+    RegisterComponentClass<TcxTextEdit>("TcxTextEdit", "TcxCustomTextEdit");
+}
 } // namespace
 
 void RegisterEditorsClasses() {
@@ -231,4 +342,6 @@ void RegisterEditorsClasses() {
     RegisterStyles();
     RegisterControllers();
     RegisterContainer();
+    RegisterEditProperties();
+    RegisterTextEdit();
 }

@@ -44,6 +44,12 @@ void TcxCustomInnerMemo::PaintFrameWithoutBars(TMessage& m) {
     TCustomMemo::WndProc(m);
 }
 
+void TcxCustomInnerMemo::RequestScrollBarsUpdate() {
+    // Not while the editor is being taken down around the inner memo.
+    if (!FEditor->IsDestroying())
+        FEditor->UpdateScrollBarsParameters();
+}
+
 void TcxCustomInnerMemo::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_NCPAINT:
@@ -68,7 +74,7 @@ void TcxCustomInnerMemo::WndProc(TMessage& m) {
         // the dialog handling.
         TFlagGuard escape(FEscapeProcessing, m.WParam == VK_ESCAPE);
         TCustomMemo::WndProc(m);
-        FEditor->UpdateScrollBarsParameters();
+        RequestScrollBarsUpdate();
         return;
     }
     case WM_GETDLGCODE:
@@ -81,25 +87,26 @@ void TcxCustomInnerMemo::WndProc(TMessage& m) {
         // A text set from outside becomes the editor's value.
         if (!FInternalTextSetting && !FEditor->IsDestroying())
             FEditor->SynchronizeEditValue();
-        FEditor->UpdateScrollBarsParameters();
+        RequestScrollBarsUpdate();
         return;
     }
     case WM_MOUSEWHEEL:
     case WM_LBUTTONUP:
     case WM_SIZE:
         TCustomMemo::WndProc(m);
-        FEditor->UpdateScrollBarsParameters();
+        RequestScrollBarsUpdate();
         return;
     case WM_MOUSEMOVE:
         TCustomMemo::WndProc(m);
         // Selecting with the mouse below or above the text scrolls it.
         if (GetCapture() == Handle())
-            FEditor->UpdateScrollBarsParameters();
+            RequestScrollBarsUpdate();
         return;
     case CN_COMMAND:
         if (HIWORD(std::uintptr_t(m.WParam)) == EN_VSCROLL ||
             HIWORD(std::uintptr_t(m.WParam)) == EN_HSCROLL) {
-            FEditor->SetScrollBarsParameters();
+            if (!FEditor->IsDestroying())
+                FEditor->SetScrollBarsParameters();
             m.Result = 0;
             return;
         }

@@ -36,6 +36,7 @@ protected:
 
 private:
     void PaintFrameWithoutBars(TMessage& message);
+    void RequestScrollBarsUpdate();
 
     TcxCustomMemo* FEditor;
     bool FInternalTextSetting = false;

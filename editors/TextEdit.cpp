@@ -65,33 +65,49 @@ void TcxCustomInnerTextEdit::WndProc(TMessage& m) {
     TCustomEdit::WndProc(m);
 }
 
+bool TcxCustomInnerTextEdit::EditorAlive() const {
+    return FEditor && !FEditor->IsDestroying();
+}
+
 void TcxCustomInnerTextEdit::KeyDown(std::uint16_t& key, TShiftState shift) {
-    FEditor->InnerEditKeyDown(key, shift);
+    if (EditorAlive())
+        FEditor->InnerEditKeyDown(key, shift);
 }
 
 void TcxCustomInnerTextEdit::KeyPress(char& key) {
+    if (!EditorAlive())
+        return;
     FEditor->InnerEditKeyPress(key);
     if (key == '\t' || ((key == '\r' || key == 27) && FEditor->WithholdsEnterOrEscape(key)))
         key = 0;
 }
 
 void TcxCustomInnerTextEdit::KeyUp(std::uint16_t& key, TShiftState shift) {
-    FEditor->InnerEditKeyUp(key, shift);
+    if (EditorAlive())
+        FEditor->InnerEditKeyUp(key, shift);
 }
 
 void TcxCustomInnerTextEdit::DoEnter() {
     TCustomEdit::DoEnter();
-    FEditor->InnerEditEnter();
+    if (EditorAlive())
+        FEditor->InnerEditEnter();
 }
 
 void TcxCustomInnerTextEdit::DoExit() {
-    FEditor->InnerEditExit();
+    if (EditorAlive())
+        FEditor->InnerEditExit();
     TCustomEdit::DoExit();
+}
+
+void TcxCustomInnerTextEdit::MouseEnter() {
+    TCustomEdit::MouseEnter();
+    if (EditorAlive())
+        FEditor->InnerControlMouseEnter();
 }
 
 void TcxCustomInnerTextEdit::Change() {
     TCustomEdit::Change();
-    if (!FEditor->IsDestroying() && !FEditor->IsCreating())
+    if (EditorAlive() && !FEditor->IsCreating())
         FEditor->ChangeHandler();
 }
 
@@ -115,6 +131,13 @@ TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, const TPropertiesFactory
 
 TcxCustomTextEdit::~TcxCustomTextEdit() {
     MarkDestroying();
+    // The inner edit goes while the editor is still whole: its window's last messages (the
+    // focus leaving it) find an editor that knows it is being destroyed.
+    TCustomEdit* inner = FInnerEdit;
+    FInnerEdit = nullptr;
+    SetInnerEdit(nullptr);
+    if (inner)
+        inner->Free();
 }
 
 // --- Text -----------------------------------------------------------------------------------

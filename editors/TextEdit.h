@@ -31,8 +31,11 @@ protected:
     void DoExit() override;
     void Resize() override;
     void Change() override;
+    void MouseEnter() override;
 
 private:
+    bool EditorAlive() const;
+
     TcxCustomTextEdit* FEditor;
 };
 

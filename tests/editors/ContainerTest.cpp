@@ -354,3 +354,17 @@ TEST_F(ContainerTest, TheLookAndFeelKindChoosesTheBorder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(ContainerTest, TheBorderShowsTheArrowWhateverTheControlsCursor) {
+    Edit->SetCursor(crIBeam);
+    Desk->MouseMove(Screen(50, 10));
+    EXPECT_EQ(Desk->Cursor(), TCursorShape::IBeam);
+    Desk->MouseMove(Screen(1, 10));
+    EXPECT_EQ(Desk->Cursor(), TCursorShape::Arrow);
+    Desk->MouseMove(Screen(2, 10));
+    EXPECT_EQ(Desk->Cursor(), TCursorShape::IBeam);
+}
+
+} // namespace

@@ -1,8 +1,11 @@
 #include "editors/Container.h"
 #include "editors/EditorsRegistration.h"
 #include "editors/StyleController.h"
+#include "editors/TextEdit.h"
+#include "platform/component/ClassRegistry.h"
 #include "platform/component/LayoutReader.h"
 #include "platform/component/LayoutWriter.h"
+#include "platform/component/MethodTable.h"
 #include "tests/platform/control/ControlTestFixture.h"
 
 #include <string>
@@ -102,6 +105,90 @@ TEST_F(EditorsLayoutTest, AStyleControllerMustBeOne) {
 end
 )";
     EXPECT_ANY_THROW(CreateFromLayout(App.get(), layout, "bad.dfm"));
+}
+
+} // namespace
+
+namespace {
+
+class TFieldsForm : public TForm {
+public:
+    explicit TFieldsForm(TComponent* owner) : TForm(owner) {
+        Handlers.Add("djKeyPress", TKeyPressEvent([this](TPersistent*, char& key) {
+                         if (key == '\r')
+                             ++Enters;
+                     }));
+        Handlers.Add("djChange", TNotifyEvent([this](TPersistent*) { ++Changes; }));
+    }
+    std::string ClassName() const override { return "TFieldsForm"; }
+    const TMethodTable* GetMethodTable() const override { return &Handlers; }
+    int Enters = 0, Changes = 0;
+
+private:
+    TMethodTable Handlers;
+};
+
+const char* kFieldsLayout = R"(object Fields: TFieldsForm
+  Left = 0
+  Top = 0
+  Width = 300
+  Height = 200
+  object dj: TcxTextEdit
+    Left = 10
+    Top = 10
+    Properties.MaxLength = 0
+    Properties.ReadOnly = False
+    Properties.OnChange = djChange
+    Style.Color = clYellow
+    TabOrder = 0
+    Text = "30"
+    Width = 101
+    OnKeyPress = djKeyPress
+  end
+  object czl: TcxTextEdit
+    Left = 10
+    Top = 40
+    Properties.Alignment.Horz = taCenter
+    BeepOnEnter = False
+    TabOrder = 1
+    Width = 101
+  end
+end
+)";
+
+TEST_F(EditorsLayoutTest, TextEditsAreReadWithTheirPropertiesEventsAndText) {
+    if (!IsClassRegistered("TFieldsForm"))
+        RegisterComponentClass<TFieldsForm>("TFieldsForm", "TForm");
+    auto* form = dynamic_cast<TFieldsForm*>(CreateFromLayout(App.get(), kFieldsLayout, "f.dfm"));
+    ASSERT_NE(form, nullptr);
+    auto& dj = form->FindComponentAs<TcxTextEdit>("dj");
+    auto& czl = form->FindComponentAs<TcxTextEdit>("czl");
+    EXPECT_EQ(dj.Text(), "30");
+    EXPECT_EQ(dj.Width(), 101);
+    EXPECT_EQ(dj.Height(), 21);
+    EXPECT_EQ(dj.Style().Color(), clYellow);
+    EXPECT_EQ(form->Changes, 0); // loading fires no change event
+    EXPECT_EQ(czl.Properties().Alignment().Horz(), taCenter);
+    EXPECT_FALSE(czl.BeepOnEnter());
+
+    form->Show();
+    Pump();
+    dj.SetFocus();
+    Pump();
+    Desk->Type("5");
+    Desk->PressKey(VK_RETURN);
+    Pump();
+    EXPECT_EQ(form->Enters, 1);
+    EXPECT_GE(form->Changes, 1);
+
+    std::string written = WriteLayout(*form);
+    for (const char* line :
+         {"Properties.MaxLength = 0", "Properties.ReadOnly = False",
+          "Properties.OnChange = djChange", "OnKeyPress = djKeyPress",
+          "Properties.Alignment.Horz = taCenter", "BeepOnEnter = False", "Style.Color = clYellow"})
+        EXPECT_NE(written.find(line), std::string::npos) << line << " in\n" << written;
+    EXPECT_EQ(written.find("Properties.AutoSelect"), std::string::npos);
+    EXPECT_EQ(written.find("AutoSize"), std::string::npos);
 }
 
 } // namespace

@@ -161,6 +161,24 @@ TEST_F(LookAndFeelTest, SetStyleTurnsNativeStyleOnOrSetsTheKind) {
     EXPECT_EQ(lf.Painter(), TcxOffice11LookAndFeelPainter::Class());
 }
 
+TEST_F(LookAndFeelTest, AnExplicitPainterOverridesTheResolvedOne) {
+    TcxLookAndFeel lf(nullptr);
+    TEvents events;
+    events.Watch(lf);
+    lf.SetPainter(TcxStandardLookAndFeelPainter::Class());
+    EXPECT_EQ(lf.Painter(), TcxStandardLookAndFeelPainter::Class());
+    EXPECT_EQ(events.Calls, (std::vector<TcxLookAndFeelValues>{{lfvKind, lfvNativeStyle}}));
+    lf.SetPainter(TcxStandardLookAndFeelPainter::Class());
+    EXPECT_EQ(events.Calls.size(), 1u);
+    // The settings still resolve as before; only the painter is overridden.
+    Root().SetKind(lfFlat);
+    EXPECT_EQ(lf.Kind(), lfFlat);
+    EXPECT_EQ(lf.Painter(), TcxStandardLookAndFeelPainter::Class());
+    EXPECT_EQ(lf.GetAvailablePainter(), TcxFlatLookAndFeelPainter::Class());
+    lf.SetPainter(nullptr);
+    EXPECT_EQ(lf.Painter(), TcxFlatLookAndFeelPainter::Class());
+}
+
 TEST_F(LookAndFeelTest, AListenerThatLeavesWhileToldDoesNotMakeTheNextOneBeSkipped) {
     TcxLookAndFeel master(nullptr);
     TRecordingListener first, second, third;
