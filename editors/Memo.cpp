@@ -45,8 +45,7 @@ void TcxCustomMemo::SetCaretPos(TPoint value) {
         return;
     }
     const std::size_t line = std::size_t(std::clamp(value.Y, 0, int(count) - 1));
-    const std::size_t column =
-        std::min(std::size_t(std::max(value.X, 0)), model.Line(line).size());
+    const std::size_t column = std::min(std::size_t(std::max(value.X, 0)), model.Line(line).size());
     FInnerMemo->SetSelStart(int(model.LineStartOffset(line) + column));
     FInnerMemo->SetSelLength(0);
 }

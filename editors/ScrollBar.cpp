@@ -67,6 +67,14 @@ int TcxScrollBar::ClampPosition(int pos) const {
 }
 
 void TcxScrollBar::SetScrollParams(int min, int max, int position, int pageSize, bool redraw) {
+    if (ComponentState().Contains(csLoading)) {
+        // A layout gives the values one by one: they are checked together once it is read.
+        FMin = min;
+        FMax = max;
+        FPageSize = pageSize;
+        FPosition = position;
+        return;
+    }
     if (max < min || max < pageSize)
         throw EInvalidOperation("Scrollbar property out of range");
     position = std::clamp(position, min, max);
@@ -203,6 +211,9 @@ void TcxScrollBar::SetBounds(int left, int top, int width, int height) {
 
 void TcxScrollBar::Loaded() {
     TCustomControl::Loaded();
+    const int position = FPosition;
+    FPosition = std::clamp(position, FMin, std::max(FMin, FMax));
+    SetScrollParams(FMin, FMax, position, FPageSize, true);
     FViewInfo->Calculate();
 }
 
