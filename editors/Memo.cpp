@@ -136,6 +136,12 @@ void TcxCustomMemo::CMFontChanged(TMessage& m) {
     UpdateScrollBarsParameters();
 }
 
+void TcxCustomMemo::CMEnabledChanged(TMessage& m) {
+    TcxCustomTextEdit::CMEnabledChanged(m);
+    // The bars are enabled only with the memo.
+    SetScrollBarsParameters();
+}
+
 void TcxCustomMemo::WndProc(TMessage& m) {
     switch (m.Msg) {
     case CM_UPDATESCROLLBARS:

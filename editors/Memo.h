@@ -50,6 +50,7 @@ protected:
     void SetSize() override;
     void WndProc(TMessage& message) override;
     void CMFontChanged(TMessage& message) override;
+    void CMEnabledChanged(TMessage& message) override;
     void ReadState(const std::function<void()>& read) override;
     void ChangeHandler() override;
     bool CanKeyDownModifyEdit(std::uint16_t key, TShiftState shift) const override;

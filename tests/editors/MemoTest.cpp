@@ -345,4 +345,26 @@ end
     }
 }
 
+TEST_F(MemoTest, ThePressedBarFocusesTheMemoAndFollowsItsEnabling) {
+    ShowLines(40);
+    auto* other = new TcxMemo(Form);
+    other->SetBounds(220, 10, 60, 60);
+    other->SetParent(Form);
+    other->SetFocus();
+    Pump();
+    ASSERT_FALSE(Memo->Focused());
+    const TPoint down = Bar().ClientToScreen({5, Bar().Height() - 3});
+    Desk->Click(down);
+    Pump();
+    EXPECT_TRUE(Memo->Focused()) << "a press on the bar gives the memo the focus";
+
+    Memo->SetEnabled(false);
+    Pump();
+    EXPECT_FALSE(Bar().Enabled());
+    EXPECT_EQ(Bar().GetPartState(sbpLineDown), cxbsDisabled);
+    Memo->SetEnabled(true);
+    Pump();
+    EXPECT_TRUE(Bar().Enabled());
+}
+
 } // namespace
