@@ -421,8 +421,13 @@ bool TcxContainer::RefreshContainer(TPoint p, TcxMouseButton button, TShiftState
     (void)isMouseEvent;
     if (FRefreshLocked || IsDestroying())
         return false;
+    bool wasCalculated = FIsViewInfoCalculated;
+    TcxContainerViewInfo before(*FViewInfo);
     FIsViewInfoCalculated = true;
     CalculateViewInfo(p, shift == 0 && GetActiveStyle().HotTrack());
+    if (isMouseEvent && wasCalculated && SkipsUnchangedMouseRefresh() &&
+        before.SameLook(*FViewInfo))
+        return true;
     SetSize();
     AdjustInnerControl();
     SetShadowRegion();

@@ -115,6 +115,8 @@ protected:
     virtual TcxContainerStyle& InternalGetActiveStyle();
     virtual bool IsContainerClass() const { return false; }
     virtual bool IsTransparentBackground() const { return false; }
+    // Whether a mouse event that leaves the look unchanged skips sizing and repainting.
+    virtual bool SkipsUnchangedMouseRefresh() const { return false; }
     virtual void SetShadowRegion();
     virtual void SetSize();
     virtual void UpdateData() {}

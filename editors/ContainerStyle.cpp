@@ -107,7 +107,9 @@ const TcxContainerStyle* TcxContainerStyle::FindAssigned(int index) const {
 }
 
 bool TcxContainerStyle::IsValueAssigned(int index) const {
-    if (index < 0 || index >= GetStyleValueCount())
+    // The transparent border is not among the values this answers for (AssignedValues and
+    // IsValueStored tell about it).
+    if (index < 0 || index >= GetStyleValueCount() || index == svTransparentBorder)
         return false;
     if (!IsBaseStyle() && (BaseOnlyValues & StyleValueBit(index)))
         return GetBaseStyle()->IsValueAssigned(index);

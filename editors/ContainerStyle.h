@@ -74,7 +74,8 @@ public:
     TcxContainerStyleValues AssignedValues() const { return FAssignedValues; }
     void SetAssignedValues(TcxContainerStyleValues value);
 
-    // Whether the value is assigned here or by the controller chain.
+    // Whether the value is assigned here or by the controller chain (indices 0-8, and 10-15 for
+    // edit styles).
     bool IsValueAssigned(int index) const;
     // The index of a value by its name (ASCII case ignored) and the name of an index.
     bool GetStyleValue(const std::string& name, int& index) const;

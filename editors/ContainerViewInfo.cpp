@@ -4,6 +4,16 @@ namespace {
 constexpr int ShadowDepth = 3;
 } // namespace
 
+bool TcxContainerViewInfo::SameLook(const TcxContainerViewInfo& o) const {
+    return BackgroundColor == o.BackgroundColor && Bounds == o.Bounds && InnerRect == o.InnerRect &&
+           ClientRect == o.ClientRect && BorderColor == o.BorderColor &&
+           BorderStyle == o.BorderStyle && BorderWidth == o.BorderWidth &&
+           ContainerState == o.ContainerState && HotState == o.HotState && Edges == o.Edges &&
+           Shadow == o.Shadow && NativeStyle == o.NativeStyle &&
+           HasSkinPainter == o.HasSkinPainter && NativePart == o.NativePart &&
+           NativeState == o.NativeState;
+}
+
 void TcxContainerViewInfo::Offset(int dx, int dy) {
     Bounds = Bounds.Offset(dx, dy);
     InnerRect = InnerRect.Offset(dx, dy);

@@ -42,6 +42,8 @@ public:
     // Moves the three rectangles.
     virtual void Offset(int dx, int dy);
     void Paint(TcxCanvas& canvas) { InternalPaint(canvas); }
+    // Whether both would look the same on screen (geometry, state, colours, border).
+    bool SameLook(const TcxContainerViewInfo& other) const;
 
 protected:
     virtual void InternalPaint(TcxCanvas& canvas);

@@ -89,6 +89,15 @@ TcxContainerStyleValues TcxCustomEdit::InternalGetNotPublishedStyleValues() cons
     return values;
 }
 
+bool TcxCustomEdit::RefreshContainer(TPoint p, TcxMouseButton button, TShiftState shift,
+                                     bool isMouseEvent) {
+    if (!HandleAllocated() || IsCreating() || IsDestroying())
+        return false;
+    if (GetCapture() == Handle())
+        shift = 0;
+    return TcxContainer::RefreshContainer(p, button, shift, isMouseEvent);
+}
+
 void TcxCustomEdit::SetAutoSize(bool value) {
     if (FAutoSize == value)
         return;

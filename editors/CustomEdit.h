@@ -64,6 +64,11 @@ public:
     bool RealReadOnly() const;
     void SelectAll();
 
+    // Nothing before the window exists or while the editor is built or taken down; a press
+    // held by the editor itself keeps the hot look.
+    bool RefreshContainer(TPoint p, TcxMouseButton button, TShiftState shift,
+                          bool isMouseEvent) override;
+
     bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool value);
 
@@ -90,6 +95,7 @@ protected:
     void SetInnerEdit(IcxCustomInnerEdit* innerEdit);
 
     bool CanContainerHandleTabs() const override { return false; }
+    bool SkipsUnchangedMouseRefresh() const override { return true; }
     TcxContainerStyleValues InternalGetNotPublishedStyleValues() const override;
     void KeyDown(std::uint16_t& key, TShiftState shift) override;
     void KeyPress(char& key) override;

@@ -159,6 +159,29 @@ TEST_F(TextEditTest, TheHotLookComesAlsoWhenTheMouseJumpsOntoTheInnerEdit) {
     EXPECT_EQ(At(e, 1, 10), ColorToRGB(clBtnShadow));
 }
 
+TEST_F(TextEditTest, MouseMovesThatChangeNothingRepaintNothing) {
+    TcxTextEdit* e = Fields[2];
+    Desk->MouseMove(e->ClientToScreen({1, 5}));
+    Pump();
+    ASSERT_TRUE(StateHolds(e->ViewInfo().ContainerState, csHotTrack));
+    int presents = Desk->Surface(Form->Handle())->Presents;
+    Desk->MouseMove(e->ClientToScreen({1, 10}));
+    Desk->MouseMove(e->ClientToScreen({1, 12}));
+    Pump();
+    EXPECT_EQ(Desk->Surface(Form->Handle())->Presents, presents);
+}
+
+TEST_F(TextEditTest, APressHeldByTheEditorKeepsItsHotLook) {
+    TcxTextEdit* e = Fields[2];
+    Desk->MouseMove(e->ClientToScreen({1, 10}));
+    Desk->MouseDown(e->ClientToScreen({1, 10}));
+    Desk->MouseMove(e->ClientToScreen({1, 12}));
+    Pump();
+    ASSERT_EQ(GetCapture(), e->Handle());
+    EXPECT_TRUE(StateHolds(e->ViewInfo().ContainerState, csHotTrack));
+    Desk->MouseUp(e->ClientToScreen({1, 12}));
+}
+
 struct TKeyCase {
     const char* Name;
     int Key;
