@@ -367,4 +367,39 @@ TEST_F(MemoTest, ThePressedBarFocusesTheMemoAndFollowsItsEnabling) {
     EXPECT_TRUE(Bar().Enabled());
 }
 
+TEST_F(MemoTest, AnEditableMemoTakesEnterAndLeavesTabToTheFormUnlessItWantsTabs) {
+    Memo->Properties().SetReadOnly(false);
+    Memo->Clear();
+    auto* next = new TcxMemo(Form);
+    next->SetBounds(220, 10, 60, 60);
+    next->SetParent(Form);
+    Memo->SetFocus();
+    Pump();
+    Desk->Type("ab");
+    Desk->PressKey(VK_RETURN);
+    Desk->Type("c");
+    EXPECT_EQ(Memo->Text(), "ab\r\nc");
+    EXPECT_EQ(EditValueToText(Memo->EditValue()), "ab\r\nc");
+    EXPECT_EQ(Memo->CaretPos(), TPoint(1, 1));
+
+    Desk->PressKey(VK_TAB);
+    EXPECT_EQ(Memo->Text(), "ab\r\nc");
+    EXPECT_TRUE(next->Focused()) << "Tab moves on";
+
+    Memo->Properties().SetWantTabs(true);
+    Memo->SetFocus();
+    Pump();
+    Memo->SetCaretPos(TPoint(1, 0));
+    Desk->PressKey(VK_TAB);
+    EXPECT_EQ(Memo->Text(), "a\tb\r\nc");
+    EXPECT_TRUE(Memo->Focused());
+
+    // Without WantReturns Enter does not break the line.
+    Memo->Properties().SetWantReturns(false);
+    Memo->SetFocus();
+    Pump();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(Memo->Text(), "a\tb\r\nc");
+}
+
 } // namespace

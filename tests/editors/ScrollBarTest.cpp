@@ -272,12 +272,22 @@ TEST_F(ScrollBarTest, CancelModeAndDisablingEndTheScroll) {
     EXPECT_EQ(Bar->Position(), 1);
     Desk->MouseUp(down);
 
+    // Losing the mouse capture ends it at the next tick.
     Desk->MouseDown(down);
     EXPECT_EQ(Bar->Position(), 2);
+    ReleaseCapture();
+    Scrolls.clear();
+    Desk->AdvanceTime(400);
+    EXPECT_EQ(Codes(), std::vector<TScrollCode>{scEndScroll});
+    EXPECT_EQ(Bar->Position(), 2);
+    Desk->MouseUp(down);
+
+    Desk->MouseDown(down);
+    EXPECT_EQ(Bar->Position(), 3);
     Bar->SetEnabled(false);
     EXPECT_EQ(Bar->PressedPart(), sbpNone);
     Desk->AdvanceTime(1000);
-    EXPECT_EQ(Bar->Position(), 2);
+    EXPECT_EQ(Bar->Position(), 3);
 }
 
 TEST_F(ScrollBarTest, DraggingTheThumbTracksAndFarSidewaysRestoresTheStart) {
