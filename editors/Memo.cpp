@@ -4,7 +4,19 @@
 #include "platform/native/ScrollInfo.h"
 #include "platform/window/WinApi.h"
 
+#include "platform/draw/DC.h"
+
 #include <algorithm>
+
+namespace {
+int TextHeightOf(const TFont& font, std::string_view sample) {
+    TPixelBuffer pixel(1, 1);
+    TDC dc(pixel);
+    TCanvas canvas(&dc);
+    canvas.Font().Assign(font);
+    return canvas.TextHeight(sample);
+}
+} // namespace
 
 TcxCustomMemo::TcxCustomMemo(TComponent* owner)
     : TcxCustomTextEdit(
@@ -123,10 +135,39 @@ void TcxCustomMemo::ReadState(const std::function<void()>& read) {
 
 // --- Geometry -------------------------------------------------------------------------------
 
+bool TcxCustomMemo::CanAutoHeight() const {
+    return !IsInplace() && Properties().VisibleLineCount() > 0 && Align() != alClient &&
+           Align() != alLeft && Align() != alRight;
+}
+
+int TcxCustomMemo::AutoHeight() {
+    const TRect extent = GetBorderExtent();
+    int height =
+        extent.Top + extent.Bottom +
+        TextHeightOf(GetActiveStyle().GetVisibleFont(), "Zg") * Properties().VisibleLineCount();
+    const TScrollStyle bars = Properties().ScrollBars();
+    if (bars == ssHorizontal || bars == ssBoth)
+        height += GetSystemMetrics(SM_CYHSCROLL);
+    return height;
+}
+
 void TcxCustomMemo::SetSize() {
     if (!FInnerMemo || IsDestroying())
         return;
-    // The inner memo fills the client bounds; the memo makes no height of its own.
+    // With a visible line count the height shows that many lines; otherwise the memo keeps the
+    // height it is given. The inner memo fills the client bounds.
+    if (CanAutoHeight() && !FSizing) {
+        const int height = AutoHeight();
+        if (height != Height()) {
+            FSizing = true;
+            struct TDone {
+                bool& Flag;
+                ~TDone() { Flag = false; }
+            } done{FSizing};
+            SetBounds(Left(), Top(), Width(), height);
+            CalculateViewInfo(TPoint(-1, -1), false);
+        }
+    }
     TcxContainer::SetSize();
     UpdateScrollBarsParameters();
 }

@@ -62,11 +62,15 @@ private:
     void AdjustScrollBarPosition(TcxControlScrollBar& bar);
     void FeedScrollBar(TcxControlScrollBar& bar);
     void CheckSizeGrip();
+    // Whether the height follows VisibleLineCount, and that height.
+    bool CanAutoHeight() const;
+    int AutoHeight();
 
     TcxCustomInnerMemo* FInnerMemo = nullptr;
     bool FScrollBarsKnown = false;
     bool FSettingScrollBars = false;
     bool FUpdatePosted = false;
+    bool FSizing = false;
 };
 
 // The published memo.

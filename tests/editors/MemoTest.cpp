@@ -402,4 +402,21 @@ TEST_F(MemoTest, AnEditableMemoTakesEnterAndLeavesTabToTheFormUnlessItWantsTabs)
     EXPECT_EQ(Memo->Text(), "a\tb\r\nc");
 }
 
+TEST_F(MemoTest, AVisibleLineCountMakesTheHeightShowThatManyLines) {
+    ShowLines(20);
+    const int before = Memo->Height();
+    for (int count : {5, 3}) {
+        SCOPED_TRACE(count);
+        Memo->Properties().SetVisibleLineCount(count);
+        Pump();
+        EXPECT_EQ(int(NativeInfo().nPage), count);
+        EXPECT_NE(Memo->Height(), before);
+        ExpectBarMatchesNative();
+    }
+    // Filling the window wins over the line count.
+    Memo->SetAlign(alClient);
+    Pump();
+    EXPECT_EQ(Memo->BoundsRect(), Form->ClientRect());
+}
+
 } // namespace
