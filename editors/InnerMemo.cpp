@@ -73,8 +73,19 @@ void TcxCustomInnerMemo::WndProc(TMessage& m) {
         // While Escape is handled the memo does not ask for every key, so that Escape reaches
         // the dialog handling.
         TFlagGuard escape(FEscapeProcessing, m.WParam == VK_ESCAPE);
+        TFlagGuard editing(FUserEditing, true);
         TCustomMemo::WndProc(m);
         RequestScrollBarsUpdate();
+        return;
+    }
+    case WM_CHAR:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO: {
+        TFlagGuard editing(FUserEditing, true);
+        TCustomMemo::WndProc(m);
         return;
     }
     case WM_GETDLGCODE:

@@ -17,6 +17,8 @@ public:
     TcxCustomMemo* Editor() const { return FEditor; }
     // Whether the editor itself is writing the text now.
     bool IsInternalTextSetting() const { return FInternalTextSetting; }
+    // Whether the text is being changed by the user's keys or clipboard commands now.
+    bool IsUserEditing() const { return FUserEditing; }
 
     // IcxCustomInnerEdit
     TWinControl* GetControl() override { return this; }
@@ -41,4 +43,5 @@ private:
     TcxCustomMemo* FEditor;
     bool FInternalTextSetting = false;
     bool FEscapeProcessing = false;
+    bool FUserEditing = false;
 };

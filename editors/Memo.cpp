@@ -118,8 +118,9 @@ void TcxCustomMemo::DoEditKeyDown(std::uint16_t& key, TShiftState shift) {
 
 void TcxCustomMemo::ChangeHandler() {
     TcxCustomTextEdit::ChangeHandler();
-    // Lines added or typed: the value follows the whole text.
-    if (!FInnerMemo->IsInternalTextSetting() && !IsLoading())
+    // Lines added by the program: the value follows the whole text at once. What the user
+    // types becomes the value when it is validated, as in the text edit.
+    if (!FInnerMemo->IsInternalTextSetting() && !FInnerMemo->IsUserEditing() && !IsLoading())
         SynchronizeEditValue();
     UpdateScrollBarsParameters();
 }

@@ -379,12 +379,13 @@ TEST_F(MemoTest, AnEditableMemoTakesEnterAndLeavesTabToTheFormUnlessItWantsTabs)
     Desk->PressKey(VK_RETURN);
     Desk->Type("c");
     EXPECT_EQ(Memo->Text(), "ab\r\nc");
-    EXPECT_EQ(EditValueToText(Memo->EditValue()), "ab\r\nc");
     EXPECT_EQ(Memo->CaretPos(), TPoint(1, 1));
+    EXPECT_EQ(EditValueToText(Memo->EditValue()), "") << "typed text is taken on leaving";
 
     Desk->PressKey(VK_TAB);
     EXPECT_EQ(Memo->Text(), "ab\r\nc");
     EXPECT_TRUE(next->Focused()) << "Tab moves on";
+    EXPECT_EQ(EditValueToText(Memo->EditValue()), "ab\r\nc");
 
     Memo->Properties().SetWantTabs(true);
     Memo->SetFocus();
