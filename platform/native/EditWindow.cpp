@@ -1,6 +1,7 @@
 #include "platform/native/EditWindow.h"
 
 #include "platform/core/Gbk.h"
+#include "platform/draw/DCStateSaver.h"
 #include "platform/native/EditMenu.h"
 
 #include <algorithm>
@@ -836,13 +837,12 @@ void TEditWindow::DrawRun(TDC& dc, int x, int y, std::string_view text, const TR
                           bool selected) {
     if (text.empty() || clip.IsEmpty())
         return;
-    dc.SaveDC();
+    TDCStateSaver saver(dc);
     dc.IntersectClipRect(clip);
     dc.SetBkMode(TRANSPARENT);
     TColor color = selected ? clHighlightText : IsWindowEnabled(FHandle) ? FTextColor : clGrayText;
     dc.SetTextColor(color);
     dc.TextOut(x, y, text);
-    dc.RestoreDC(-1);
 }
 
 void TEditWindow::Paint(TDC& dc) {
