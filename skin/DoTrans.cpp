@@ -2,6 +2,7 @@
 
 #include "platform/control/WinControl.h"
 #include "platform/draw/Canvas.h"
+#include "platform/draw/DCStateSaver.h"
 
 void DoTrans(TCanvas& canvas, TControl* control) {
     if (!control)
@@ -12,10 +13,9 @@ void DoTrans(TCanvas& canvas, TControl* control) {
     TDC* dc = canvas.Handle();
     if (!dc)
         return;
-    const int saved = dc->SaveDC();
+    TDCStateSaver saver(*dc);
     dc->OffsetViewportOrg(-control->Left(), -control->Top());
     dc->IntersectClipRect(parent->ClientRect());
     SendMessage(parent->Handle(), WM_ERASEBKGND, WPARAM(dc), 0);
     SendMessage(parent->Handle(), WM_PAINT, WPARAM(dc), 0);
-    dc->RestoreDC(saved);
 }

@@ -1,5 +1,6 @@
 #include "tests/platform/control/ControlTestFixture.h"
 
+#include "platform/control/Image.h"
 #include "platform/draw/Bitmap.h"
 #include "platform/draw/Resources.h"
 #include "skin/SkinBitmap.h"
@@ -129,12 +130,21 @@ TEST_F(TSuiButtonTest, EveryThemeStretchesItsOwnPictureOverTheButton) {
 
 TEST_F(TSuiButtonTest, BlueGlassIsTransparentAndShowsTheFormAroundItsRoundedCorners) {
     Form->SetColor(clLime);
+    // A red speck of the form's painting right under the button's top-left pixel.
+    auto* speck = new TImage(Form);
+    speck->SetParent(Form);
+    speck->SetBounds(10, 20, 1, 1);
+    TBitmap red(1, 1);
+    red.Canvas().SetPixel(0, 0, clRed);
+    speck->Picture().SetGraphic(&red);
     TsuiButton* b = NewButton(BlueGlass);
     EXPECT_TRUE(b->Transparent());
     ShowForm();
     TBitmap picture = SkinPicture("BLUEGLASS_BUTTON_NORMAL");
     ASSERT_EQ(PictureAt(picture, 0, 0), SkinKeyColor);
-    EXPECT_EQ(At(0, 0), clLime) << "the key colour of the corner lets the form show";
+    ASSERT_EQ(PictureAt(picture, 1, 0), SkinKeyColor);
+    EXPECT_EQ(At(0, 0), clRed) << "what the form paints under the button shows in the corner";
+    EXPECT_EQ(At(1, 0), clLime) << "and the form's background around it";
     EXPECT_EQ(At(10, 10), PictureAt(picture, 10, 10));
     b->SetUIStyle(MacOS);
     EXPECT_FALSE(b->Transparent());
@@ -737,4 +747,33 @@ TEST_F(TSuiButtonTest, LayoutMovesTheCaptionToTheOtherSideOfTheGlyph) {
     b->SetSpacing(10);
     Pump();
     EXPECT_EQ(b->CaptionPos().X, rightCaption.X - 3);
+}
+
+TEST_F(TSuiButtonTest, CaptionBesideAGlyphStartsAtTheCaptionPosition) {
+    TsuiButton* b = NewButton();
+    TBitmap glyph = FramedGlyph(16, 16, clRed);
+    b->SetGlyph(&glyph);
+    b->SetCaption("Go");
+    ShowForm();
+    const TPoint at = b->CaptionPos();
+    // Glyph left: the caption follows the glyph and the spacing.
+    TBitmap measure(1, 1);
+    measure.Canvas().Font().Assign(b->Font());
+    const int tw = measure.Canvas().TextWidth("Go");
+    EXPECT_EQ(at.X, (97 - (tw + 16 + 4)) / 2 + 16 + 4);
+    // The black of the caption (the picture's darkest grey is 0x70) lies right of and below it.
+    auto dark = [](TColor c) {
+        return (c & 0xFF) < 0x50 && ((c >> 8) & 0xFF) < 0x50 && ((c >> 16) & 0xFF) < 0x50;
+    };
+    int inked = 0, outside = 0;
+    for (int y = 0; y < 23; ++y)
+        for (int x = 0; x < 97; ++x) {
+            if (!dark(At(x, y)))
+                continue;
+            ++inked;
+            if (x < at.X || y < at.Y || x > at.X + tw)
+                ++outside;
+        }
+    EXPECT_GT(inked, 5);
+    EXPECT_EQ(outside, 0) << "the caption starts at " << at.X << "," << at.Y;
 }
