@@ -304,12 +304,17 @@ void TsuiCustomButton::MouseMove(TShiftState shift, int x, int y) {
 }
 
 void TsuiCustomButton::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == mbLeft) {
-        StopRepeatTimer();
-        FMouseDown = false;
-        Invalidate();
-    }
+    if (button == mbLeft)
+        LeftReleased();
     TCustomControl::MouseUp(button, shift, x, y);
+}
+
+void TsuiCustomButton::LeftReleased() {
+    StopRepeatTimer();
+    if (!FMouseDown)
+        return;
+    FMouseDown = false;
+    Invalidate();
 }
 
 void TsuiCustomButton::KeyDown(std::uint16_t& key, TShiftState shift) {
@@ -358,6 +363,12 @@ void TsuiCustomButton::WndProc(TMessage& m) {
     switch (m.Msg) {
     case CM_DIALOGKEY:
         CMDialogKey(m);
+        return;
+    case WM_LBUTTONUP:
+        // The click comes with the release, before MouseUp: the repeats end and the button
+        // looks released before the click handler runs (it may open a modal window).
+        LeftReleased();
+        TCustomControl::WndProc(m);
         return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:

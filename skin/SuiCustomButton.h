@@ -142,6 +142,8 @@ protected:
 
 private:
     void StartRepeatTimer();
+    // The left button went up: no more repeats, the pressed look ends.
+    void LeftReleased();
     void StopRepeatTimer();
     void RepeatTick();
 

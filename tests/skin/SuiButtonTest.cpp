@@ -356,6 +356,25 @@ TEST_F(TSuiButtonTest, HeldButtonRepeatsEveryIntervalAndClicksOnceOnRelease) {
     Desk->MouseUp(On(20, 10));
 }
 
+TEST_F(TSuiButtonTest, ReleaseEndsTheRepeatsBeforeTheClickHandlerRuns) {
+    TsuiButton* b = NewButton();
+    int repeats = 0;
+    b->OnMouseContinuouslyDown = [&](TPersistent*) { ++repeats; };
+    b->OnClick = [&](TPersistent*) {
+        ++Clicks;
+        EXPECT_FALSE(b->IsMouseDown());
+        EXPECT_FALSE(b->RepeatTimerRunning());
+        // A handler that runs a while, as a modal window does, gets no repeats meanwhile.
+        Desk->AdvanceTime(500);
+    };
+    ShowForm();
+    Desk->MouseDown(On(20, 10));
+    Desk->AdvanceTime(100);
+    Desk->MouseUp(On(20, 10));
+    EXPECT_EQ(Clicks, 1);
+    EXPECT_EQ(repeats, 1);
+}
+
 TEST_F(TSuiButtonTest, IntervalZeroNeverRepeats) {
     TsuiButton* b = NewButton();
     int repeats = 0;
