@@ -370,6 +370,11 @@ void TsuiCustomButton::WndProc(TMessage& m) {
         LeftReleased();
         TCustomControl::WndProc(m);
         return;
+    case WM_CANCELMODE:
+        // Tracking ends (a modal window opens, the window is disabled): no release will come.
+        LeftReleased();
+        TCustomControl::WndProc(m);
+        return;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
         TCustomControl::WndProc(m);
@@ -391,6 +396,9 @@ void TsuiCustomButton::CMFontChanged(TMessage& m) {
 
 void TsuiCustomButton::CMEnabledChanged(TMessage& m) {
     TCustomControl::CMEnabledChanged(m);
+    // A disabled button gets no release: it stops repeating now.
+    if (!Enabled())
+        LeftReleased();
     EnableChanged();
     Invalidate();
 }

@@ -375,6 +375,32 @@ TEST_F(TSuiButtonTest, ReleaseEndsTheRepeatsBeforeTheClickHandlerRuns) {
     EXPECT_EQ(repeats, 1);
 }
 
+TEST_F(TSuiButtonTest, DisablingOrCancellingAHeldButtonStopsItsRepeats) {
+    TsuiButton* b = NewButton();
+    int repeats = 0;
+    b->OnMouseContinuouslyDown = [&](TPersistent*) {
+        if (++repeats == 2)
+            b->SetEnabled(false);
+    };
+    ShowForm();
+    Desk->MouseDown(On(20, 10));
+    for (int i = 0; i < 5; ++i)
+        Desk->AdvanceTime(100);
+    EXPECT_EQ(repeats, 2);
+    EXPECT_FALSE(b->IsMouseDown());
+    Desk->MouseUp(On(20, 10));
+    EXPECT_EQ(Clicks, 0);
+
+    b->SetEnabled(true);
+    Desk->MouseDown(On(20, 10));
+    SendMessage(b->Handle(), WM_CANCELMODE, 0, 0);
+    for (int i = 0; i < 5; ++i)
+        Desk->AdvanceTime(100);
+    EXPECT_EQ(repeats, 2);
+    EXPECT_FALSE(b->IsMouseDown());
+    Desk->MouseUp(On(20, 10));
+}
+
 TEST_F(TSuiButtonTest, IntervalZeroNeverRepeats) {
     TsuiButton* b = NewButton();
     int repeats = 0;
