@@ -446,7 +446,7 @@ TEST_F(TSuiButtonTest, ButtonFreedWhileHeldGetsNoMoreTicks) {
 TEST_F(TSuiButtonTest, RepeatHandlerMayStopItsOwnTimer) {
     TsuiButton* b = NewButton();
     int repeats = 0;
-    // A handler that disables the button: the next ticks must not come, nothing may break.
+    // A handler that lets the button go, as the pointer leaving does: no more ticks, no harm.
     b->OnMouseContinuouslyDown = [&](TPersistent*) {
         ++repeats;
         b->Perform(CM_MOUSELEAVE, 0, LPARAM(b));
