@@ -749,6 +749,9 @@ void TWinControl::WndProc(TMessage& m) {
         DefaultHandler(m);
         return;
     }
+    case CM_DIALOGKEY:
+        CMDialogKey(m);
+        return;
     case WM_SYSCHAR:
         if (TCustomForm* form = GetParentForm();
             form && form->Perform(CM_DIALOGCHAR, m.WParam, 0) != 0) {
@@ -818,10 +821,18 @@ void TWinControl::Loaded() {
 }
 
 void TWinControl::CMDialogChar(TMessage& m) {
-    if (FParent)
-        TControl::CMDialogChar(m); // its own accelerator first
-    if (m.Result == 0)
-        Broadcast(m);
+    // A hidden or disabled container hides the accelerators of everything inside it.
+    if (FParent && !(Visible() && Enabled()))
+        return;
+    Broadcast(m);
+}
+
+void TWinControl::CMDialogKey(TMessage& m) {
+    // Enter and Escape reach the Default and Cancel buttons however deep they sit, but not
+    // through a hidden or disabled container.
+    if (FParent && !(Visible() && Enabled()))
+        return;
+    Broadcast(m);
 }
 
 void TWinControl::CMFontChanged(TMessage& m) {

@@ -248,6 +248,11 @@ void RouteKey(TWindowSystem& s, TWindowSystem::TQueued& raw) {
         HWND to = KeyTarget(s);
         if (!to)
             return;
+        // The desktop also sends the text of an Alt chord; the chord is an accelerator
+        // (WM_SYSCHAR from TranslateMessage) and types nothing. Ctrl+Alt is AltGr and types.
+        bool alt = (s.SyncKeys[VK_MENU] & 0x80) && !(s.SyncKeys[VK_CONTROL] & 0x80);
+        if (alt)
+            return;
         std::string gbk = Utf8ToGbk(raw.Text);
         for (unsigned char c : gbk)
             out.push_back(TMsg{to, WM_CHAR, WPARAM(c), 1, t, raw.Msg.pt});

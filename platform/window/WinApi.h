@@ -95,6 +95,9 @@ bool GetMessage(TMsg* msg, HWND filter, UINT minMsg, UINT maxMsg);
 bool PeekMessage(TMsg* msg, HWND filter, UINT minMsg, UINT maxMsg, UINT removeFlag);
 // Waits until a message is there or timeoutMs passed (negative: no limit).
 void WaitMessage(int timeoutMs = -1);
+// Queues the character a key-down makes, right after it: WM_CHAR for Return, Backspace, Tab,
+// Escape and Ctrl+letter (printable text arrives from the desktop as typed), WM_SYSCHAR for
+// Alt+letter, digit or space (the desktop's text for such a chord is not typed).
 bool TranslateMessage(const TMsg* msg);
 LRESULT DispatchMessage(const TMsg* msg);
 LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

@@ -867,13 +867,40 @@ bool GetMessage(TMsg* msg, HWND filter, UINT minMsg, UINT maxMsg) {
     }
 }
 
+namespace {
+// The character of an Alt+key chord: a letter (lower case unless Shift or Caps Lock makes it
+// upper case), a digit or a space; 0 for other keys.
+int SysCharOf(const TWindowSystem& s, int vk) {
+    if (vk >= 'A' && vk <= 'Z') {
+        bool upper = ((s.SyncKeys[VK_SHIFT] & 0x80) != 0) != ((s.SyncKeys[VK_CAPITAL] & 0x01) != 0);
+        return upper ? vk : vk - 'A' + 'a';
+    }
+    if ((vk >= '0' && vk <= '9') || vk == VK_SPACE)
+        return vk;
+    return 0;
+}
+} // namespace
+
 bool TranslateMessage(const TMsg* msg) {
     auto& s = TWindowSystem::Get();
-    if (!msg || msg->message != WM_KEYDOWN)
+    if (!msg)
+        return false;
+    if (msg->message == WM_SYSKEYDOWN) {
+        // Alt+letter, digit or space: the accelerator character, queued after the key.
+        int ch = (msg->lParam & (LPARAM(1) << 29)) ? SysCharOf(s, int(msg->wParam)) : 0;
+        if (!ch)
+            return false;
+        TWindowSystem::TQueued q;
+        q.Msg = TMsg{msg->hwnd, WM_SYSCHAR, WPARAM(ch), msg->lParam, msg->time, msg->pt};
+        s.Queue.push_front(std::move(q));
+        return true;
+    }
+    if (msg->message != WM_KEYDOWN)
         return false;
     int vk = int(msg->wParam);
     int ch = 0;
-    bool ctrl = (s.SyncKeys[VK_CONTROL] & 0x80) != 0;
+    // Ctrl+Alt (AltGr) makes no control character.
+    bool ctrl = (s.SyncKeys[VK_CONTROL] & 0x80) && !(s.SyncKeys[VK_MENU] & 0x80);
     // Printable characters arrive as typed text; the keys below type nothing on the desktop.
     if (vk == VK_RETURN)
         ch = 13;

@@ -1,5 +1,6 @@
 #include "ControlTestFixture.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/control/CustomControl.h"
 
 #include <string>
@@ -17,6 +18,8 @@ public:
     explicit TFocusProbe(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
     LRESULT DialogCodeAnswer = 0;
     std::string Typed;
+    bool TakesAccelerators = false;
+    std::string Accelerators; // the accelerator characters it took
     void WndProc(TMessage& m) override {
         if (m.Msg == WM_GETDLGCODE) {
             m.Result = DialogCodeAnswer;
@@ -29,6 +32,14 @@ protected:
     void KeyPress(char& key) override {
         Typed += key;
         TCustomControl::KeyPress(key);
+    }
+    void CMDialogChar(TMessage& m) override {
+        if (TakesAccelerators && IsAccel(char(m.WParam), Caption())) {
+            Accelerators += char(m.WParam);
+            m.Result = 1;
+            return;
+        }
+        TCustomControl::CMDialogChar(m);
     }
 };
 
@@ -170,15 +181,31 @@ TEST_F(TTabTest, ADestroyedControlLeavesTheTabOrder) {
 }
 
 TEST_F(TTabTest, AcceleratorsAndDialogKeysReachTheControls) {
+    // B has the caption of an accelerator but its class takes none (as an edit whose text
+    // holds "&b"); Inner, inside the panel, takes them.
     int clicks = 0;
     B->SetCaption("&Beta");
     B->OnClick = [&](TPersistent*) { ++clicks; };
-    Desk->Type("b");
-    EXPECT_EQ(clicks, 0) << "a plain character is typed, not an accelerator";
-    TMessage m{WM_SYSCHAR, 'b', 0, 0};
-    A->WndProc(m);
-    EXPECT_EQ(clicks, 1);
+    Inner->SetCaption("&Inner");
+    Inner->TakesAccelerators = true;
     A->SetFocus();
+    Desk->Type("b");
+    EXPECT_EQ(A->Typed, "b") << "a plain character is typed, not an accelerator";
+    Desk->KeyDown(VK_MENU, ssAlt);
+    for (int vk : {'B', 'I'}) {
+        Desk->KeyDown(vk, ssAlt);
+        Desk->Type(vk == 'B' ? "b" : "i"); // the desktop's text for the chord
+        Desk->KeyUp(vk, ssAlt);
+    }
+    Desk->KeyUp(VK_MENU, 0);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(Inner->Accelerators, "i");
+    EXPECT_EQ(A->Typed, "b") << "an Alt chord types nothing";
+    Panel->SetEnabled(false);
+    TMessage m{WM_SYSCHAR, 'i', 0, 0};
+    A->WndProc(m);
+    EXPECT_EQ(Inner->Accelerators, "i") << "a disabled panel hides its controls' accelerators";
+    Panel->SetEnabled(true);
     A->Typed.clear();
     Desk->PressKey(VK_RETURN);
     EXPECT_EQ(A->Typed, "\r") << "nobody took Return: the control gets its character";

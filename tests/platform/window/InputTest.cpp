@@ -199,6 +199,44 @@ TEST_F(InputTest, TypedTextArrivesAsGbkBytesAndControlKeysAsCharacters) {
                                               {Left, WM_CHAR, 1, 1}}));
 }
 
+TEST_F(InputTest, AltChordsBecomeQueuedSysCharsAndTheirTextIsNotTyped) {
+    SetFocus(Left);
+    struct TCase {
+        int Vk;
+        unsigned Mods;
+        const char* Text; // what the desktop sends for the chord, as it does on X11
+        std::vector<std::pair<UINT, WPARAM>> Expected;
+    };
+    for (const TCase& c :
+         std::vector<TCase>{{'X', ssAlt, "x", {{WM_SYSKEYDOWN, 'X'}, {WM_SYSCHAR, 'x'}}},
+                            {'X', ssAlt | ssShift, "X", {{WM_SYSKEYDOWN, 'X'}, {WM_SYSCHAR, 'X'}}},
+                            {'7', ssAlt, "7", {{WM_SYSKEYDOWN, '7'}, {WM_SYSCHAR, '7'}}},
+                            {VK_SPACE, ssAlt, " ", {{WM_SYSKEYDOWN, VK_SPACE}, {WM_SYSCHAR, ' '}}},
+                            // No character for other keys, nothing typed either.
+                            {VK_OEM_2, ssAlt, "/", {{WM_SYSKEYDOWN, VK_OEM_2}}},
+                            // Ctrl+Alt is AltGr: a plain key whose text is typed.
+                            {'Q', ssAlt | ssCtrl, "@", {{WM_KEYDOWN, 'Q'}, {WM_CHAR, '@'}}},
+                            {'X', 0, "x", {{WM_KEYDOWN, 'X'}, {WM_CHAR, 'x'}}}}) {
+        // Key and text arrive together, as one batch of desktop events.
+        if (c.Mods & ssAlt)
+            InputKey(VK_MENU, true, c.Mods);
+        InputKey(c.Vk, true, c.Mods);
+        InputText(c.Text);
+        InputKey(c.Vk, false, c.Mods);
+        Watched = {WM_KEYDOWN, WM_SYSKEYDOWN, WM_CHAR, WM_SYSCHAR};
+        Desk->Pump();
+        std::vector<std::pair<UINT, WPARAM>> got;
+        for (const TLogEntry& e : Take()) {
+            bool altItself = e.Msg != WM_SYSCHAR && e.WParam == WPARAM(VK_MENU);
+            if (!altItself)
+                got.emplace_back(e.Msg, e.WParam);
+            EXPECT_EQ(e.Wnd, Left);
+        }
+        EXPECT_EQ(got, c.Expected) << "key " << c.Vk << " mods " << c.Mods;
+        Desk->KeyUp(VK_MENU, 0);
+    }
+}
+
 TEST_F(InputTest, KeyStateFollowsTheMessageBeingHandled) {
     SetFocus(Left);
     std::vector<short> shiftSeen;
