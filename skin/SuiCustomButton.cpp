@@ -1,5 +1,6 @@
 #include "skin/SuiCustomButton.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/control/Form.h"
 #include "platform/control/Timer.h"
 #include "platform/core/Exception.h"
@@ -10,26 +11,6 @@
 #include "skin/SpitDraw.h"
 
 #include <algorithm>
-#include <cctype>
-
-namespace {
-// Whether ch is the accelerator of caption: the character after a single "&" (a doubled "&&"
-// is a plain ampersand), compared without regard to case.
-bool IsAccel(char ch, const std::string& caption) {
-    for (std::size_t i = 0; i + 1 < caption.size(); ++i) {
-        if (caption[i] != '&')
-            continue;
-        if (caption[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        auto a = static_cast<unsigned char>(caption[i + 1]);
-        auto b = static_cast<unsigned char>(ch);
-        return a < 0x80 && std::tolower(a) == std::tolower(b);
-    }
-    return false;
-}
-} // namespace
 
 TsuiCustomButton::TsuiCustomButton(TComponent* owner) : TCustomControl(owner) {
     // No children, no double clicks (a double click is two clicks), the name never becomes the
@@ -342,7 +323,7 @@ void TsuiCustomButton::CMDialogKey(TMessage& m) {
         m.Result = 1;
         return;
     }
-    TCustomControl::WndProc(m);
+    TCustomControl::CMDialogKey(m);
 }
 
 void TsuiCustomButton::CMDialogChar(TMessage& m) {
@@ -361,9 +342,6 @@ void TsuiCustomButton::CMDialogChar(TMessage& m) {
 
 void TsuiCustomButton::WndProc(TMessage& m) {
     switch (m.Msg) {
-    case CM_DIALOGKEY:
-        CMDialogKey(m);
-        return;
     case WM_LBUTTONUP:
         // The click comes with the release, before MouseUp: the repeats end and the button
         // looks released before the click handler runs (it may open a modal window).

@@ -121,7 +121,7 @@ protected:
     void CMFontChanged(TMessage& message) override;
     void CMEnabledChanged(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
-    virtual void CMDialogKey(TMessage& message);
+    void CMDialogKey(TMessage& message) override;
 
     // Reads a picture of the button's module; a blank 74 x 21 picture when it cannot be read.
     void LoadPicture(TBitmap& picture, const std::string& name) const;

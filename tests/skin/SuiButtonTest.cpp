@@ -1,6 +1,7 @@
 #include "tests/platform/control/ControlTestFixture.h"
 
 #include "platform/control/Image.h"
+#include "platform/control/Panel.h"
 #include "platform/draw/Bitmap.h"
 #include "platform/draw/Resources.h"
 #include "skin/SkinBitmap.h"
@@ -536,6 +537,39 @@ TEST_F(TSuiButtonTest, DefaultAndCancelAnswerEnterAndEscapeWithoutModifiers) {
         }
         delete form;
     }
+}
+
+TEST_F(TSuiButtonTest, KeysReachButtonsInsideAPanel) {
+    auto* panel = new TPanel(Form);
+    panel->SetParent(Form);
+    panel->SetBounds(0, 0, 300, 100);
+    auto* inner = new TPanel(panel);
+    inner->SetParent(panel);
+    inner->SetBounds(0, 0, 280, 80);
+    int ok = 0, cancel = 0, go = 0;
+    auto nested = [&](int left, int& counter) {
+        auto* b = new TsuiButton(Form);
+        b->SetParent(inner);
+        b->SetLeft(left);
+        b->OnClick = [&counter](TPersistent*) { ++counter; };
+        return b;
+    };
+    nested(0, ok)->SetDefault(true);
+    nested(90, cancel)->SetCancel(true);
+    TsuiButton* goButton = nested(180, go);
+    goButton->SetCaption("&Go");
+    TsuiButton* focus = NewButton();
+    focus->SetTop(150);
+    ShowForm();
+    focus->SetFocus();
+    Desk->PressKey(VK_RETURN);
+    EXPECT_EQ(ok, 1);
+    Desk->PressKey(VK_ESCAPE);
+    EXPECT_EQ(cancel, 1);
+    Desk->PressKey('G', ssAlt);
+    EXPECT_EQ(go, 1);
+    EXPECT_TRUE(goButton->Focused());
+    EXPECT_EQ(Clicks, 0) << "the focused button is not clicked";
 }
 
 TEST_F(TSuiButtonTest, EnterOnAFocusedDefaultButtonClicksItOnce) {
