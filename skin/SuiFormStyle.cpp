@@ -3,8 +3,8 @@
 #include "platform/component/ClassRegistry.h"
 #include "platform/control/WinControl.h"
 
-TsuiUIStyle GetSUIFormStyle(TComponent* container) {
-    auto* parent = dynamic_cast<TWinControl*>(container);
+TsuiUIStyle GetSUIFormStyle(const TComponent* container) {
+    const auto* parent = dynamic_cast<const TWinControl*>(container);
     if (!parent)
         return DeepBlue;
     // The frame is found through its registered class and published theme, so that this needs

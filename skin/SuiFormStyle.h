@@ -6,4 +6,4 @@ class TComponent;
 
 // The theme of the first skinned form frame (a TsuiForm) among the direct child controls of
 // container, DeepBlue when there is none. New buttons and title bars start with it.
-TsuiUIStyle GetSUIFormStyle(TComponent* container);
+TsuiUIStyle GetSUIFormStyle(const TComponent* container);
