@@ -2,7 +2,7 @@
 
 #include "platform/draw/Canvas.h"
 #include "platform/draw/ImageList.h"
-#include "skin/SuiFormStyle.h"
+#include "skin/SkinContainer.h"
 #include "skin/ThemeElements.h"
 
 #include <algorithm>

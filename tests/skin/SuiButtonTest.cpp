@@ -5,8 +5,10 @@
 #include "platform/draw/Bitmap.h"
 #include "platform/draw/Resources.h"
 #include "skin/SkinBitmap.h"
+#include "skin/SkinButtonClass.h"
 #include "skin/SpitDraw.h"
 #include "skin/SuiButton.h"
+#include "skin/SuiForm.h"
 
 #include <string>
 
@@ -653,6 +655,38 @@ TEST_F(TSuiButtonTest, NewButtonWithoutFrameStartsDeepBlue80By27) {
     EXPECT_EQ(b->ModalResult(), 0);
     EXPECT_EQ(b->Caption(), "");
     EXPECT_TRUE(b->Glyph().Empty());
+}
+
+TEST_F(TSuiButtonTest, NewButtonOnAMacOSFrameStartsMacOSAnd23High) {
+    auto* frame = new TsuiForm(Form);
+    frame->SetParent(Form);
+    frame->SetUIStyle(MacOS);
+    auto* b = new TsuiButton(Form);
+    b->SetParent(frame);
+    EXPECT_EQ(b->UIStyle(), MacOS);
+    EXPECT_EQ(b->Width(), 80);
+    EXPECT_EQ(b->Height(), 23) << "not the 27 the constructor asks for";
+    b->SetHeight(30);
+    EXPECT_EQ(b->Height(), 23);
+    b->SetBounds(b->Left(), b->Top(), 120, 23);
+    EXPECT_EQ(b->Width(), 120);
+}
+
+TEST_F(TSuiButtonTest, AFrameSpreadingItsThemeLeavesCustomButtonsAlone) {
+    RegisterSkinButtonClass();
+    auto* frame = new TsuiForm(Form);
+    frame->SetParent(Form);
+    auto* themed = new TsuiButton(Form);
+    themed->SetParent(frame);
+    auto* custom = new TsuiButton(Form);
+    custom->SetParent(frame);
+    custom->SetPicNormalResName("MACOS_BUTTON_MOUSEON");
+    frame->SetUIStyleAutoUpdateSub(true);
+    frame->SetUIStyle(MacOS);
+    EXPECT_EQ(themed->UIStyle(), MacOS);
+    EXPECT_EQ(themed->Height(), 23);
+    EXPECT_EQ(custom->UIStyle(), Custom);
+    EXPECT_EQ(custom->PicNormalResName(), "MACOS_BUTTON_MOUSEON");
 }
 
 TEST_F(TSuiButtonTest, MacOSButtonIsAlways23High) {
