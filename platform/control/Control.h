@@ -208,6 +208,8 @@ protected:
     virtual void CMFontChanged(TMessage& message);
     virtual void CMColorChanged(TMessage& message);
     virtual void CMTextChanged(TMessage& message);
+    // An accelerator character (Alt+letter) offered to the control; Result non-zero: taken.
+    // Controls take none by default.
     virtual void CMDialogChar(TMessage& message);
 
     // Called when the font object changed (not through parent inheritance).

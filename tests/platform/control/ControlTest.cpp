@@ -1,8 +1,10 @@
 #include "ControlTestFixture.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/control/CustomControl.h"
 #include "platform/control/GraphicControl.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -271,4 +273,91 @@ TEST_F(TControlTest, LinksToOtherComponentsAreDroppedWhenTheyGo) {
     menu->Free();
     EXPECT_EQ(p->PopupMenu(), nullptr);
     EXPECT_EQ(form->Menu(), nullptr);
+}
+
+namespace {
+// A control whose Paint runs a handler.
+class TPaintingControl : public TCustomControl {
+public:
+    using TCustomControl::TCustomControl;
+    std::function<void(TPaintingControl&)> Painting;
+
+protected:
+    void Paint() override {
+        if (Painting)
+            Painting(*this);
+    }
+};
+} // namespace
+
+TEST_F(TControlTest, AControlPaintsIntoTheContextItIsGivenAlsoWhilePaintingItself) {
+    // The parent paints blue with a red square and brings the child up to date in the middle
+    // of its paint; the child copies the parent's pixels under it into a bitmap, the way a
+    // transparent control does, and shows them.
+    TForm* form = NewForm();
+    auto* parent = new TPaintingControl(form);
+    parent->SetBounds(0, 0, 100, 60);
+    parent->SetParent(form);
+    auto* child = new TPaintingControl(form);
+    child->SetBounds(15, 15, 30, 30);
+    child->SetParent(parent);
+    TPixelBuffer copy(30, 30, 0);
+    bool nested = false;
+    std::vector<bool> canvasKept;
+    parent->Painting = [&](TPaintingControl& self) {
+        TCanvas& c = self.Canvas();
+        TDC* before = c.PeekHandle();
+        c.Brush().SetColor(clBlue);
+        c.FillRect(self.ClientRect());
+        c.Brush().SetColor(clRed);
+        c.FillRect(Bounds(20, 20, 10, 10));
+        c.Brush().SetColor(clLime);
+        if (nested)
+            child->Update();
+        canvasKept.push_back(c.PeekHandle() == before && c.Brush().Color() == clLime);
+        c.FillRect(Bounds(60, 0, 10, 10)); // after the child painted
+    };
+    child->Painting = [&](TPaintingControl& self) {
+        TDC memory(copy);
+        memory.SetViewportOrg({-15, -15});
+        parent->Perform(WM_ERASEBKGND, WPARAM(&memory), 0);
+        parent->Perform(WM_PAINT, WPARAM(&memory), 0);
+        TDC source(copy);
+        self.Canvas().Handle()->BitBlt(0, 0, 30, 30, &source, 0, 0, SRCCOPY);
+    };
+    form->Show();
+    Pump();
+    nested = true;
+    canvasKept.clear();
+    parent->Invalidate();
+    child->Invalidate();
+    Pump();
+    EXPECT_EQ(canvasKept, (std::vector<bool>{true, true}))
+        << "the parent's own paint, then the copy";
+    EXPECT_EQ(PixelToRGB(copy.At(0, 0)), ColorToRGB(clBlue));
+    EXPECT_EQ(PixelToRGB(copy.At(5, 5)), ColorToRGB(clRed));
+    EXPECT_EQ(PixelToRGB(copy.At(15, 15)), ColorToRGB(clBlue));
+    EXPECT_EQ(Desk->PixelAt(form->Handle(), {125, 125}), ColorToRGB(clRed));
+    EXPECT_EQ(Desk->PixelAt(form->Handle(), {116, 116}), ColorToRGB(clBlue));
+    EXPECT_EQ(Desk->PixelAt(form->Handle(), {165, 105}), ColorToRGB(clLime));
+}
+
+TEST(AcceleratorTest, TheLetterAfterASingleAmpersandIsTheAccelerator) {
+    struct TCase {
+        char Key;
+        const char* Caption;
+        bool Expected;
+    };
+    for (const TCase& c : std::vector<TCase>{{'g', "&Go", true},
+                                             {'G', "&go", true},
+                                             {'1', "Level &1", true},
+                                             {'o', "&Go", false},
+                                             {'g', "Go", false},
+                                             {'g', "Go&", false},
+                                             {'g', "&&Go", false},            // a shown ampersand
+                                             {'g', "A&&&Go", true},           // then a real mark
+                                             {'b', "&a &b", false},           // only the first mark
+                                             {'\xC6', "&\xC6\xEF", false}}) { // a GBK character
+        EXPECT_EQ(IsAccel(c.Key, c.Caption), c.Expected) << c.Key << " " << c.Caption;
+    }
 }
