@@ -71,6 +71,9 @@ int MapKey(SDL_Keycode k) {
     case SDLK_LALT:
     case SDLK_RALT:
         return VK_MENU;
+    case SDLK_APPLICATION:
+    case SDLK_MENU:
+        return VK_APPS;
     case SDLK_PAUSE:
         return VK_PAUSE;
     case SDLK_CAPSLOCK:

@@ -3,7 +3,9 @@
 #include "platform/control/Accelerator.h"
 #include "platform/control/CustomControl.h"
 #include "platform/control/GraphicControl.h"
+#include "platform/control/PopupMenu.h"
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <vector>
@@ -266,7 +268,7 @@ TEST_F(TControlTest, MouseEnterAndLeaveReachGraphicAndWindowedControls) {
 TEST_F(TControlTest, LinksToOtherComponentsAreDroppedWhenTheyGo) {
     TForm* form = NewForm();
     TProbe* p = Probe(form, form, "P", {0, 0, 50, 20});
-    auto* menu = new TComponent(nullptr); // owned elsewhere: a free notification is needed
+    auto* menu = new TPopupMenu(nullptr); // owned elsewhere: a free notification is needed
     p->SetPopupMenu(menu);
     form->SetMenu(menu);
     EXPECT_EQ(p->PopupMenu(), menu);
@@ -360,4 +362,76 @@ TEST(AcceleratorTest, TheLetterAfterASingleAmpersandIsTheAccelerator) {
                                              {'\xC6', "&\xC6\xEF", false}}) { // a GBK character
         EXPECT_EQ(IsAccel(c.Key, c.Caption), c.Expected) << c.Key << " " << c.Caption;
     }
+}
+
+namespace {
+// Logs, under its name, when it hears of a colour change and when it paints.
+template <class TBase> class TColourWatcher : public TBase {
+public:
+    using TBase::TBase;
+    std::vector<std::string>* Log = nullptr;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == CM_SYSCOLORCHANGE && Log)
+            Log->push_back(this->Name() + " colours");
+        if (m.Msg == WM_PAINT && Log)
+            Log->push_back(this->Name() + " paint");
+        TBase::WndProc(m);
+    }
+};
+
+std::vector<std::string>* gUtilityLog = nullptr;
+LRESULT UtilityProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SYSCOLORCHANGE && gUtilityLog)
+        gUtilityLog->push_back(GetWindowText(wnd) + " colours");
+    return DefWindowProc(wnd, msg, wParam, lParam);
+}
+} // namespace
+
+TEST_F(TControlTest, AColourChangeReachesEveryControlOnceBeforeTheNextPaint) {
+    std::vector<std::string> log;
+    gUtilityLog = &log;
+    TWndClass wc;
+    wc.lpfnWndProc = &UtilityProc;
+    wc.lpszClassName = "Utility";
+    RegisterClass(wc);
+
+    TForm* form = NewForm();
+    auto watch = [&](auto* c, const std::string& name, TWinControl* parent, TRect r) {
+        c->SetName(name);
+        c->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        c->SetParent(parent);
+        c->Log = &log;
+        return c;
+    };
+    auto* panel = watch(new TColourWatcher<TCustomControl>(form), "Panel", form, {0, 0, 200, 100});
+    auto* inner = watch(new TColourWatcher<TCustomControl>(form), "Inner", panel, {5, 5, 80, 40});
+    auto* deepest =
+        watch(new TColourWatcher<TCustomControl>(form), "Deepest", inner, {2, 2, 20, 20});
+    watch(new TColourWatcher<TGraphicControl>(form), "Pic", inner, {30, 2, 20, 20});
+    (void)deepest;
+    form->Show();
+    Pump();
+    // A hidden window of someone else's at the top and one inside a control.
+    CreateWindowEx(0, "Utility", "cache", WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
+    CreateWindowEx(0, "Utility", "inside", WS_CHILD, 0, 0, 5, 5, inner->Handle(), 0, nullptr);
+    log.clear();
+
+    const int index = COLOR_BTNFACE;
+    const TColor value = RGB(10, 20, 30);
+    TColor before = GetSysColor(COLOR_BTNFACE);
+    ASSERT_TRUE(SetSysColors(1, &index, &value));
+    std::vector<std::string> heard(log.begin(), log.end());
+    std::sort(heard.begin(), heard.end());
+    EXPECT_EQ(heard, (std::vector<std::string>{"Deepest colours", "Inner colours", "Panel colours",
+                                               "Pic colours", "cache colours", "inside colours"}));
+    Pump(); // now everything paints, after having heard of the change
+    auto first = [&](const std::string& s) {
+        return std::find(log.begin(), log.end(), s) - log.begin();
+    };
+    for (std::string name : {"Panel", "Inner", "Deepest", "Pic"}) {
+        EXPECT_LT(first(name + " colours"), first(name + " paint")) << name;
+        EXPECT_EQ(std::count(log.begin(), log.end(), name + " colours"), 1) << name;
+    }
+    TColorScheme::Current().Set(COLOR_BTNFACE, before);
+    gUtilityLog = nullptr;
 }
