@@ -4,6 +4,7 @@
 #include "editors/RadioButton.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/control/PopupMenu.h"
+#include "platform/stdctrls/NativeControlClasses.h"
 
 namespace {
 template <class T> using P = TClassProperties<T>;
@@ -133,6 +134,7 @@ void RegisterRadioButton() {
 } // namespace
 
 void RegisterLabelAndRadioButtonClasses() {
+    RegisterNativeControlClasses();
     RegisterLabelProperties();
     RegisterLabel();
     RegisterRadioButton();
