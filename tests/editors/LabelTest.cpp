@@ -319,3 +319,71 @@ TEST_F(LabelTest, TheCaptionAndTheEditValueFollowEachOther) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(LabelTest, AltAndTheAcceleratorFocusTheFocusControl) {
+    auto* first = new TSolidControl(Form, clLime);
+    first->SetBounds(200, 150, 20, 20);
+    first->SetTabStop(true);
+    first->SetParent(Stripes);
+    auto* target = new TSolidControl(Form, clYellow);
+    target->SetBounds(200, 100, 20, 20);
+    target->SetTabStop(true);
+    target->SetParent(Stripes);
+    TcxLabel* label = NewLabel("&Weight", 10, 10);
+    label->SetFocusControl(target);
+    ShowForm();
+    first->SetFocus();
+    Pump();
+    Desk->PressKey('W', ssAlt);
+    Pump();
+    EXPECT_TRUE(target->Focused());
+
+    first->SetFocus();
+    label->SetEnabled(false);
+    Desk->PressKey('W', ssAlt);
+    Pump();
+    EXPECT_TRUE(first->Focused()) << "a disabled label passes its accelerator on";
+}
+
+TEST_F(LabelTest, AnEarlierTransparentLabelShowsThroughALaterOne) {
+    TcxLabel* earlier = NewLabel("IIIIIIII", 10, 10);
+    earlier->Style().Font().SetSize(14);
+    earlier->Style().SetTextColor(clBlack);
+    earlier->SetTransparent(true);
+    TcxLabel* later = NewLabel("", 10, 10);
+    later->SetAutoSize(false);
+    later->SetTransparent(true);
+    ShowForm();
+    later->SetBounds(10, 10, earlier->Width(), earlier->Height());
+    Pump();
+    ASSERT_EQ(later->LabelViewInfo().Bitmap.Width, earlier->LabelViewInfo().Bitmap.Width);
+    // The later label, without text of its own, shows the earlier one's letters over the stripes.
+    const TPixelBuffer& image = later->LabelViewInfo().Bitmap;
+    int letters = 0;
+    for (int y = 0; y < image.Height; ++y)
+        for (int x = 0; x < image.Width; ++x) {
+            TColor shown = ImageAt(later, x, y);
+            TColor below = ImageAt(earlier, x, y);
+            letters += below == ColorToRGB(clBlack);
+            if (below == ColorToRGB(clBlack) || below == StripeAt(earlier, x)) {
+                EXPECT_EQ(shown, below) << x << "," << y;
+            }
+        }
+    EXPECT_GT(letters, 20);
+}
+
+TEST_F(LabelTest, AWordWrappedLabelKeepsItsWidthAndGrowsDown) {
+    TcxLabel* label = NewLabel("one two three four five six", 10, 10);
+    ShowForm();
+    int oneLine = label->Height();
+    int fullWidth = label->Width();
+    label->Properties().SetWordWrap(true);
+    label->SetBounds(10, 10, fullWidth / 3, label->Height());
+    Pump();
+    EXPECT_EQ(label->Width(), fullWidth / 3);
+    EXPECT_GE(label->Height(), 3 * oneLine);
+}
+
+} // namespace
