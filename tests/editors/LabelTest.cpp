@@ -268,6 +268,46 @@ TEST_F(LabelEffectTest, RaisedWithANinePointFontMovesTheTextOnePixelWithoutAShad
     EXPECT_GT(Count(Styled, clBtnHighlight), 0) << "the light edge at the top left";
 }
 
+TEST_F(LabelEffectTest, FunFadesItsCopiesFromTheBackgroundTowardTheShadowedColour) {
+    for (TcxLabel* label : {Plain, Styled})
+        label->Style().Font().SetSize(16);
+    Styled->Properties().SetLabelEffect(cxleFun);
+    Styled->Properties().SetDepth(4);
+    ShowForm();
+    EXPECT_EQ(Styled->Width(), Plain->Width() + 4);
+    // The farthest copy is the first: a quarter of the way from yellow to red.
+    int probes = 0;
+    for (int y = 0; y < Plain->Height(); ++y)
+        for (int x = 0; x < Plain->Width(); ++x) {
+            if (!IsText(Plain, x, y) || !IsBackground(Plain, x + 1, y + 1) ||
+                !IsBackground(Plain, x + 2, y + 2) || !IsBackground(Plain, x + 3, y + 3) ||
+                !IsBackground(Plain, x + 4, y + 4))
+                continue;
+            ++probes;
+            EXPECT_EQ(ImageAt(Styled, x + 4, y + 4), RGB(255, 192, 0)) << x << "," << y;
+        }
+    EXPECT_GT(probes, 0);
+}
+
+TEST_F(LabelEffectTest, AGlyphFillsTheLettersOfATrueTypeFont) {
+    for (TcxLabel* label : {Plain, Styled}) {
+        label->Style().Font().SetName("DejaVu Sans");
+        label->Style().Font().SetSize(20);
+    }
+    TBitmap texture(8, 8);
+    texture.Canvas().Brush().SetColor(clLime);
+    texture.Canvas().FillRect(TRect(0, 0, 8, 8));
+    Styled->Properties().SetGlyph(&texture);
+    ShowForm();
+    EXPECT_GT(Count(Plain, clBlack), 20);
+    EXPECT_EQ(Count(Styled, clBlack), 0);
+    EXPECT_GT(Count(Styled, clLime), 20);
+    Styled->Properties().SetGlyph(nullptr);
+    Pump();
+    EXPECT_EQ(Count(Styled, clLime), 0) << "taking the glyph away gives plain letters back";
+    EXPECT_EQ(Count(Styled, clBlack), Count(Plain, clBlack));
+}
+
 TEST_F(LabelEffectTest, AnEffectWithoutDepthChangesNothing) {
     Styled->Properties().SetLabelEffect(cxleCool);
     ShowForm();
