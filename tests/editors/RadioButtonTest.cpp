@@ -3,9 +3,11 @@
 #include "platform/control/PopupMenu.h"
 #include "platform/draw/DC.h"
 #include "platform/native/NativeConst.h"
+#include "platform/window/MenuWindow.h"
 #include "tests/editors/Pinstripes.h"
 #include "tests/platform/control/ControlTestFixture.h"
 
+#include <memory>
 #include <vector>
 
 namespace {
@@ -314,6 +316,43 @@ TEST_F(RadioButtonTest, OnlyAPopupMenuIsTakenAsTheContextMenu) {
     auto* other = new TSolidControl(Form, clRed);
     Qi->SetPopupMenuComponent(other);
     EXPECT_EQ(Qi->PopupMenu(), nullptr);
+}
+
+// Where the next pop-up menu opens; it is closed at once.
+TRect ShownMenuAt(THeadlessBackend* desk, const std::function<void()>& act) {
+    TRect shown;
+    auto waits = std::make_shared<int>(0);
+    desk->SetIdleHandler([=, &shown] {
+        HWND menu = nullptr;
+        for (HWND h : GetTopLevelWindows())
+            if (GetClassName(h) == kMenuWindowClass)
+                menu = h;
+        if ((*waits)++ > 0 || !menu) {
+            if (menu)
+                desk->PressKey(VK_ESCAPE);
+            return menu != nullptr;
+        }
+        GetWindowRect(menu, &shown);
+        desk->PressKey(VK_ESCAPE);
+        return true;
+    });
+    act();
+    desk->SetIdleHandler(nullptr);
+    return shown;
+}
+
+TEST_F(RadioButtonTest, ItsMenuOpensAtTheRightClickOrFromTheKeyboardAtItsCorner) {
+    auto* menu = new TPopupMenu(Form);
+    menu->Add("&Copy", [](TPersistent*) {});
+    Qi->SetPopupMenuComponent(menu);
+    TRect shown = ShownMenuAt(Desk, [&] { Desk->Click(Screen(Qi, 40, 8), TMouseButton::Right); });
+    EXPECT_EQ(shown.TopLeft(), Screen(Qi, 40, 8));
+    EXPECT_EQ(menu->PopupComponent(), Qi);
+
+    Qi->SetFocus();
+    Pump();
+    shown = ShownMenuAt(Desk, [&] { Desk->PressKey(VK_F10, ssShift); });
+    EXPECT_EQ(shown.TopLeft(), Screen(Qi, 0, 0));
 }
 
 } // namespace
