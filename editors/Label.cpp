@@ -323,8 +323,8 @@ void TcxCustomLabel::SetSize() {
 void TcxCustomLabel::CalculateViewInfo(TPoint p, bool isHot) {
     TcxCustomEdit::CalculateViewInfo(p, isHot);
     TcxCustomLabelViewInfo& vi = LabelViewInfo();
-    const TcxCustomLabelProperties& props = Properties();
-    vi.Alignment.Assign(const_cast<TcxCustomLabelProperties&>(props).Alignment());
+    TcxCustomLabelProperties& props = Properties();
+    vi.Alignment.Assign(props.Alignment());
     vi.Angle = props.Angle();
     vi.Depth = props.Depth();
     vi.DepthDelta = props.DepthDelta();
@@ -467,7 +467,7 @@ void TcxCustomLabel::DrawLetters(TDC& dc, const TRect& content, TPoint origin, b
         break;
     }
     TColor textColor = GetActiveStyle().TextColor();
-    const TcxCustomLabelProperties& p = Properties();
+    TcxCustomLabelProperties& p = Properties();
     bool textured = trueType && p.HasGlyph();
     bool outlined = trueType && vi.LabelStyle == cxlsOutLine;
     if (!textured && !outlined) {
@@ -479,9 +479,8 @@ void TcxCustomLabel::DrawLetters(TDC& dc, const TRect& content, TPoint origin, b
     DrawTextAt(dc, content, final, textColor);
     dc.EndPath();
     if (textured) {
-        auto& props = const_cast<TcxCustomLabelProperties&>(p);
         TLogBrush pattern{BS_PATTERN, clBlack,
-                          std::make_shared<const TPixelBuffer>(props.Glyph().Pixels())};
+                          std::make_shared<const TPixelBuffer>(p.Glyph().Pixels())};
         dc.SelectClipPath(RGN_AND);
         dc.FillRect(content, pattern);
         return;

@@ -156,6 +156,18 @@ TEST_F(RadioButtonTest, TheGlyphIsHotUnderTheMouseAndPressedWhileHeldOverIt) {
     EXPECT_EQ(Shi->State(), rbsNormal);
 }
 
+TEST_F(RadioButtonTest, AHotChangeRepaintsOnlyTheGlyphAndAPixelAroundIt) {
+    ASSERT_FALSE(GetUpdateRect(Shi->Handle(), nullptr, false));
+    Shi->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(40, 8));
+    EXPECT_EQ(Shi->State(), rbsHot);
+    TRegion update;
+    ASSERT_TRUE(GetUpdateRgn(Shi->Handle(), &update));
+    EXPECT_EQ(update, TRegion(Shi->GlyphRect().Inflated(1, 1)));
+    Shi->Perform(WM_MOUSEMOVE, 0, MAKELPARAM(45, 9));
+    ASSERT_TRUE(GetUpdateRgn(Shi->Handle(), &update));
+    EXPECT_EQ(update, TRegion(Shi->GlyphRect().Inflated(1, 1))) << "no change, nothing more";
+}
+
 TEST_F(RadioButtonTest, PressedAndReleasedOffTheButtonDoesNotCheckIt) {
     Desk->MouseDown(Screen(Qi, 40, 8));
     Desk->MouseMove(Screen(Qi, 40, 40));
