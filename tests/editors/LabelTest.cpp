@@ -308,6 +308,28 @@ TEST_F(LabelEffectTest, AGlyphFillsTheLettersOfATrueTypeFont) {
     EXPECT_EQ(Count(Styled, clBlack), Count(Plain, clBlack));
 }
 
+TEST_F(LabelEffectTest, OutlinedLettersOfATrueTypeFontAreHollow) {
+    for (TcxLabel* label : {Plain, Styled}) {
+        label->Style().Font().SetName("DejaVu Sans");
+        label->Style().Font().SetSize(40);
+        label->SetCaption("l");
+    }
+    Styled->Properties().SetLabelStyle(cxlsOutLine);
+    ShowForm();
+    EXPECT_EQ(Styled->Width(), Plain->Width());
+    int solid = Count(Plain, clBlack), outline = Count(Styled, clBlack);
+    EXPECT_GT(outline, 10);
+    EXPECT_LT(outline * 10, solid * 9);
+    // The middle of the stem is filled in the plain letter and empty in the outlined one.
+    int mid = -1;
+    for (int x = 0; x < Plain->Width() && mid < 0; ++x)
+        if (IsText(Plain, x, Plain->Height() / 2))
+            mid = x + 2;
+    ASSERT_GE(mid, 0);
+    EXPECT_TRUE(IsText(Plain, mid, Plain->Height() / 2));
+    EXPECT_TRUE(IsBackground(Styled, mid, Plain->Height() / 2));
+}
+
 TEST_F(LabelEffectTest, AnEffectWithoutDepthChangesNothing) {
     Styled->Properties().SetLabelEffect(cxleCool);
     ShowForm();
