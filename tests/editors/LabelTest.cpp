@@ -83,6 +83,29 @@ TEST_F(LabelTest, ATransparentLabelShowsItsTextOverTheStripesAroundAndBetweenIts
             EXPECT_EQ(At(label, x, y), StripeAt(label, x)) << x << "," << y;
 }
 
+TEST_F(LabelTest, AParentPaintedThroughAWindowHookShowsUnderATransparentLabel) {
+    // A skinned frame paints its host's background from a window hook; the label placed right
+    // on the form shows that, not the form's own colour.
+    Form->SetColor(clWhite);
+    Form->AddWindowHook(Form, [](TMessage& m, const TWndMethod& previous) {
+        if (m.Msg != WM_ERASEBKGND) {
+            previous(m);
+            return;
+        }
+        reinterpret_cast<TDC*>(m.WParam)->FillRect(TRect(0, 0, 300, 200), clFuchsia);
+        m.Result = 1;
+    });
+    Stripes->SetVisible(false);
+    auto* label = new TcxLabel(Form);
+    label->SetBounds(150, 150, 10, 10);
+    label->SetCaption("_");
+    label->SetTransparent(true);
+    label->SetParent(Form);
+    ShowForm();
+    EXPECT_EQ(At(label, 1, 1), ColorToRGB(clFuchsia));
+    EXPECT_EQ(ImageAt(label, 1, 1), ColorToRGB(clFuchsia));
+}
+
 TEST_F(LabelTest, AnOpaqueLabelFillsItsBackground) {
     TcxLabel* label = NewLabel("I", 10, 10);
     label->Style().SetColor(clWhite);
