@@ -1,6 +1,7 @@
 #include "editors/EditorsRegistration.h"
 
 #include "editors/Container.h"
+#include "editors/LabelRadioRegistration.h"
 #include "editors/MemoRegistration.h"
 #include "editors/StyleController.h"
 #include "editors/TextEdit.h"
@@ -346,4 +347,5 @@ void RegisterEditorsClasses() {
     RegisterEditProperties();
     RegisterTextEdit();
     RegisterScrollBarAndMemoClasses();
+    RegisterLabelAndRadioButtonClasses();
 }
