@@ -3,11 +3,15 @@
 #include "app/BannerImage.h"
 #include "app/Frmtishi.h"
 #include "app/Frmzuvo.h"
+#include "editors/EditorsRegistration.h"
+#include "lookandfeel/LookAndFeel.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/LayoutReader.h"
 #include "platform/control/ControlRegistration.h"
 #include "platform/draw/Resources.h"
 #include "platform/stdctrls/NativeControlClasses.h"
+#include "skin/SkinButtonClass.h"
+#include "skin/SkinFormClasses.h"
 
 #include <string>
 
@@ -16,6 +20,10 @@ void RegisterAppClasses() {
         return;
     RegisterControlClasses();
     RegisterNativeControlClasses();
+    RegisterLookAndFeelClasses();
+    RegisterEditorsClasses();
+    RegisterSkinFormClasses();
+    RegisterSkinButtonClass();
     RegisterBannerImage();
     // The forms are never created by a layout: each reads its own layout into itself.
     TClassRegistry::Global().Register("TFormZuvo", "TForm");

@@ -1,16 +1,16 @@
 #include "app/Frmtishi.h"
 
 #include "app/AppLayouts.h"
-#include "platform/control/Panel.h"
-#include "platform/stdctrls/CustomMemo.h"
+#include "editors/Memo.h"
 #include "platform/window/WinApi.h"
+#include "skin/SuiForm.h"
 
 TFormTishi* FormTishi = nullptr;
 
 TFormTishi::TFormTishi(TComponent* owner) : TForm(owner) {
     ReadFormLayout(*this, "FormTishi");
-    suiForm1 = &FindComponentAs<TPanel>("suiForm1");
-    Memo = &FindComponentAs<TMemo>("Memo");
+    suiForm1 = &FindComponentAs<TsuiForm>("suiForm1");
+    Memo = &FindComponentAs<TcxMemo>("Memo");
 }
 
 void TFormTishi::ShowReport(const TPetReport& report) {
@@ -26,7 +26,7 @@ void TFormTishi::ShowReport(const TPetReport& report) {
         ::SetFocus(focused);
 }
 
-// The plain frame has no title bar of its own: the caption goes to the window's caption bar.
+// The frame shows the caption in its title bar and gives it to the window as well.
 void TFormTishi::SetFrameCaption(const std::string& caption) {
-    SetCaption(caption);
+    suiForm1->SetCaption(caption);
 }

@@ -4,8 +4,8 @@
 #include "platform/component/MethodTable.h"
 #include "platform/control/Form.h"
 
-class TPanel;
-class TMemo;
+class TsuiForm;
+class TcxMemo;
 
 // The result window: one report at a time, as read-only lines under a caption. Created once,
 // hidden, and shown modally over the main window for each report.
@@ -20,8 +20,8 @@ public:
     // when the user has closed the window.
     void ShowReport(const TPetReport& report);
 
-    TPanel* suiForm1 = nullptr;
-    TMemo* Memo = nullptr;
+    TsuiForm* suiForm1 = nullptr;
+    TcxMemo* Memo = nullptr;
 
 private:
     void SetFrameCaption(const std::string& caption);

@@ -7,13 +7,13 @@
 #include "calc/CheckupReport.h"
 #include "calc/MergeSkillReport.h"
 #include "calc/PetInputReader.h"
+#include "editors/RadioButton.h"
+#include "editors/TextEdit.h"
 #include "platform/control/Application.h"
 #include "platform/control/Image.h"
-#include "platform/control/Panel.h"
 #include "platform/native/Shell.h"
-#include "platform/stdctrls/Button.h"
-#include "platform/stdctrls/CustomEdit.h"
-#include "platform/stdctrls/RadioButton.h"
+#include "skin/SuiButton.h"
+#include "skin/SuiForm.h"
 
 TFormZuvo* FormZuvo = nullptr;
 
@@ -51,23 +51,23 @@ void TFormZuvo::BindHandlers() {
 }
 
 void TFormZuvo::FindControls() {
-    suiForm1 = &FindComponentAs<TPanel>("suiForm1");
+    suiForm1 = &FindComponentAs<TsuiForm>("suiForm1");
     Image1 = &FindComponentAs<TImage>("Image1");
-    dj = &FindComponentAs<TEdit>("dj");
-    czl = &FindComponentAs<TEdit>("czl");
-    qjn = &FindComponentAs<TEdit>("qjn");
-    hjn = &FindComponentAs<TEdit>("hjn");
-    qn = &FindComponentAs<TEdit>("qn");
-    mbdj = &FindComponentAs<TEdit>("mbdj");
-    ll = &FindComponentAs<TEdit>("ll");
-    tp = &FindComponentAs<TEdit>("tp");
-    ys = &FindComponentAs<TEdit>("ys");
-    jg = &FindComponentAs<TEdit>("jg");
-    Shi = &FindComponentAs<TRadioButton>("Shi");
-    Qi = &FindComponentAs<TRadioButton>("Qi");
-    fx = &FindComponentAs<TButton>("fx");
-    xx = &FindComponentAs<TButton>("xx");
-    kx = &FindComponentAs<TButton>("kx");
+    dj = &FindComponentAs<TcxTextEdit>("dj");
+    czl = &FindComponentAs<TcxTextEdit>("czl");
+    qjn = &FindComponentAs<TcxTextEdit>("qjn");
+    hjn = &FindComponentAs<TcxTextEdit>("hjn");
+    qn = &FindComponentAs<TcxTextEdit>("qn");
+    mbdj = &FindComponentAs<TcxTextEdit>("mbdj");
+    ll = &FindComponentAs<TcxTextEdit>("ll");
+    tp = &FindComponentAs<TcxTextEdit>("tp");
+    ys = &FindComponentAs<TcxTextEdit>("ys");
+    jg = &FindComponentAs<TcxTextEdit>("jg");
+    Shi = &FindComponentAs<TcxRadioButton>("Shi");
+    Qi = &FindComponentAs<TcxRadioButton>("Qi");
+    fx = &FindComponentAs<TsuiButton>("fx");
+    xx = &FindComponentAs<TsuiButton>("xx");
+    kx = &FindComponentAs<TsuiButton>("kx");
 }
 
 void TFormZuvo::FormShow(TPersistent*) {
@@ -146,7 +146,6 @@ void TFormZuvo::Image1Click(TPersistent*) {
 
 void TFormZuvo::SetFrameWidth(int width) {
     suiForm1->SetWidth(width);
-    SetWidth(width + 2 * kFrameBorderWidth);
 }
 
 void TFormZuvo::ShowMessageText(std::string_view text) {

@@ -5,10 +5,10 @@
 
 #include <string_view>
 
-class TPanel;
-class TEdit;
-class TRadioButton;
-class TButton;
+class TsuiForm;
+class TsuiButton;
+class TcxTextEdit;
+class TcxRadioButton;
 class TImage;
 
 // The main window: the pet's numbers, the pet kind, the two report buttons, the button that
@@ -41,28 +41,28 @@ public:
     void xxClick(TPersistent* Sender);
     void Image1Click(TPersistent* Sender);
 
-    TPanel* suiForm1 = nullptr;
+    TsuiForm* suiForm1 = nullptr;
     TImage* Image1 = nullptr;
-    TEdit* dj = nullptr;
-    TEdit* czl = nullptr;
-    TEdit* qjn = nullptr;
-    TEdit* hjn = nullptr;
-    TEdit* qn = nullptr;
-    TEdit* mbdj = nullptr;
-    TEdit* ll = nullptr;
-    TEdit* tp = nullptr;
-    TEdit* ys = nullptr;
-    TEdit* jg = nullptr;
-    TRadioButton* Shi = nullptr;
-    TRadioButton* Qi = nullptr;
-    TButton* fx = nullptr;
-    TButton* xx = nullptr;
-    TButton* kx = nullptr;
+    TcxTextEdit* dj = nullptr;
+    TcxTextEdit* czl = nullptr;
+    TcxTextEdit* qjn = nullptr;
+    TcxTextEdit* hjn = nullptr;
+    TcxTextEdit* qn = nullptr;
+    TcxTextEdit* mbdj = nullptr;
+    TcxTextEdit* ll = nullptr;
+    TcxTextEdit* tp = nullptr;
+    TcxTextEdit* ys = nullptr;
+    TcxTextEdit* jg = nullptr;
+    TcxRadioButton* Shi = nullptr;
+    TcxRadioButton* Qi = nullptr;
+    TsuiButton* fx = nullptr;
+    TsuiButton* xx = nullptr;
+    TsuiButton* kx = nullptr;
 
 private:
     void BindHandlers();
     void FindControls();
-    // Sets the frame's width; the window follows with the border on both sides.
+    // Sets the frame's width; the frame resizes the window with its border on both sides.
     void SetFrameWidth(int width);
     // One modal box with the text, the application title as caption and one OK button.
     void ShowMessageText(std::string_view text);

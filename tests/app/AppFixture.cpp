@@ -2,9 +2,9 @@
 
 #include "app/AppLayouts.h"
 #include "app/AppTexts.h"
+#include "editors/Memo.h"
+#include "editors/TextEdit.h"
 #include "platform/control/Application.h"
-#include "platform/stdctrls/CustomEdit.h"
-#include "platform/stdctrls/CustomMemo.h"
 #include "platform/window/WinApi.h"
 
 void TAppFixture::SetUp() {
@@ -81,7 +81,7 @@ void TAppFixture::ClickOn(TControl* control) {
     Backend->Click(centre);
 }
 
-void TAppFixture::Fill(TEdit* field, const std::string& utf8) {
+void TAppFixture::Fill(TcxTextEdit* field, const std::string& utf8) {
     field->SetFocus();
     field->SelectAll();
     Backend->PressKey(VK_DELETE);

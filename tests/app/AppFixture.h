@@ -12,7 +12,7 @@
 
 // Both windows of the program on the headless backend, created the way start-up creates them,
 // with the main window shown.
-class TEdit;
+class TcxTextEdit;
 class TControl;
 
 class TAppFixture : public ::testing::Test {
@@ -38,7 +38,7 @@ protected:
     // Clicks the centre of a control of the main window.
     void ClickOn(TControl* control);
     // Replaces a field's text as the user would: focus, select all, type.
-    void Fill(TEdit* field, const std::string& utf8);
+    void Fill(TcxTextEdit* field, const std::string& utf8);
 
     THeadlessBackend* Backend = nullptr;
     TComponentPtr<TApplication> ApplicationObject;

@@ -6,15 +6,15 @@
 #include "calc/MergeSkillReport.h"
 #include "calc/PetInputReader.h"
 #include "calc/Texts.h"
+#include "editors/Memo.h"
+#include "editors/RadioButton.h"
+#include "editors/TextEdit.h"
 #include "platform/control/Image.h"
-#include "platform/control/Panel.h"
 #include "platform/core/Gbk.h"
 #include "platform/draw/Resources.h"
-#include "platform/stdctrls/Button.h"
-#include "platform/stdctrls/CustomEdit.h"
-#include "platform/stdctrls/CustomMemo.h"
-#include "platform/stdctrls/RadioButton.h"
 #include "platform/window/WinApi.h"
+#include "skin/SuiButton.h"
+#include "skin/SuiForm.h"
 
 #include <malloc.h>
 
@@ -63,12 +63,12 @@ class AppTest : public TAppFixture {};
 TEST_F(AppTest, StartsWithLevelOneFocusedAndThePanelHidden) {
     EXPECT_EQ(FormZuvo->dj->Text(), "1");
     EXPECT_EQ(FormZuvo->qn->Text(), "0");
-    for (TEdit* empty : {FormZuvo->czl, FormZuvo->qjn, FormZuvo->hjn, FormZuvo->mbdj, FormZuvo->ll,
-                         FormZuvo->tp, FormZuvo->ys, FormZuvo->jg})
+    for (TcxTextEdit* empty : {FormZuvo->czl, FormZuvo->qjn, FormZuvo->hjn, FormZuvo->mbdj,
+                               FormZuvo->ll, FormZuvo->tp, FormZuvo->ys, FormZuvo->jg})
         EXPECT_EQ(empty->Text(), "") << empty->Name();
     EXPECT_TRUE(FormZuvo->Shi->Checked());
     EXPECT_FALSE(FormZuvo->Qi->Checked());
-    EXPECT_EQ(GetFocus(), FormZuvo->dj->Handle());
+    EXPECT_TRUE(FormZuvo->dj->Focused());
     EXPECT_FALSE(FormZuvo->PanelShown());
     EXPECT_EQ(FormZuvo->Width(), 289);
     EXPECT_EQ(FormZuvo->suiForm1->Width(), 287);
@@ -79,18 +79,18 @@ TEST_F(AppTest, StartsWithLevelOneFocusedAndThePanelHidden) {
 }
 
 TEST_F(AppTest, EnterWalksThePetFieldsAndRunsTheCheckupFromTheTargetLevel) {
-    const TEdit* chain[] = {FormZuvo->dj,  FormZuvo->czl, FormZuvo->qjn,
+    TcxTextEdit* chain[] = {FormZuvo->dj,  FormZuvo->czl, FormZuvo->qjn,
                             FormZuvo->hjn, FormZuvo->qn,  FormZuvo->mbdj};
     for (int i = 0; i + 1 < 6; ++i) {
-        ASSERT_EQ(GetFocus(), const_cast<TEdit*>(chain[i])->Handle()) << "step " << i;
+        ASSERT_TRUE(chain[i]->Focused()) << "step " << i;
         Backend->PressKey(VK_RETURN);
     }
-    ASSERT_EQ(GetFocus(), FormZuvo->mbdj->Handle());
+    ASSERT_TRUE(FormZuvo->mbdj->Focused());
     const std::string copied = MessageFrom([&] { Backend->PressKey(VK_RETURN); });
     EXPECT_NE(copied.find(std::string(kMsgCheckupFieldEmpty)), std::string::npos) << copied;
     EXPECT_NE(copied.find(std::string(kAppTitle)), std::string::npos)
         << "the box carries the application title";
-    EXPECT_EQ(GetFocus(), FormZuvo->mbdj->Handle()) << "the focus comes back after the box";
+    EXPECT_TRUE(FormZuvo->mbdj->Focused()) << "the focus comes back after the box";
 }
 
 TEST_F(AppTest, EveryInputProblemGivesItsMessageAndNothingElse) {
@@ -186,9 +186,8 @@ TEST_F(AppTest, CheckupShowsTheReportInTheResultWindowAndGivesTheFocusBack) {
     EXPECT_EQ(FormTishi->Memo->Lines()[1], "");
     EXPECT_FALSE(FormTishi->Visible());
     EXPECT_TRUE(IsWindowEnabled(FormZuvo->Handle()));
-    EXPECT_EQ(GetFocus(), FormZuvo->mbdj->Handle())
-        << GetClassName(GetFocus()) << " of "
-        << GbkToUtf8(GetWindowText(GetAncestorRoot(GetFocus())));
+    EXPECT_TRUE(FormZuvo->mbdj->Focused()) << GetClassName(GetFocus()) << " of "
+                                           << GbkToUtf8(GetWindowText(GetAncestorRoot(GetFocus())));
 }
 
 TEST_F(AppTest, MergeReportWithThePanelOpenEvenAfterChoosingAMountPet) {
@@ -242,7 +241,7 @@ TEST_F(AppTest, TabReachesTheAttributeFieldsWhileThePanelIsHidden) {
     Backend->PressKey(VK_TAB);
     EXPECT_EQ(GetFocus(), FormZuvo->Shi->Handle());
     Backend->PressKey(VK_TAB);
-    EXPECT_EQ(GetFocus(), FormZuvo->ll->Handle());
+    EXPECT_TRUE(FormZuvo->ll->Focused());
 }
 
 TEST_F(AppTest, TheBannerOpensTheFanSiteZone) {
