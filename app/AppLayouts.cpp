@@ -31,7 +31,17 @@ void RegisterAppClasses() {
 }
 
 void ReadFormLayout(TComponent& form, std::string_view layoutName) {
-    const auto bytes = LoadResourceData(nullptr, layoutName, "LAYOUT");
-    const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-    ReadLayout(form, text, std::string(layoutName) + ".layout");
+    const std::string fileName = std::string(layoutName) + ".layout";
+    try {
+        const auto bytes = LoadResourceData(nullptr, layoutName, "LAYOUT");
+        const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
+        ReadLayout(form, text, fileName);
+    } catch (const ELayoutReadError&) {
+        throw;
+    } catch (const std::exception& e) {
+        const std::string what = e.what();
+        // The reader's messages name the layout already; others get its name in front.
+        throw ELayoutReadError(what.find(fileName) != std::string::npos ? what
+                                                                        : fileName + ": " + what);
+    }
 }

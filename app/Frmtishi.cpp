@@ -7,8 +7,8 @@
 
 TFormTishi* FormTishi = nullptr;
 
-TFormTishi::TFormTishi(TComponent* owner) : TForm(owner) {
-    ReadFormLayout(*this, "FormTishi");
+TFormTishi::TFormTishi(TComponent* owner, std::string_view layoutName) : TForm(owner) {
+    ReadFormLayout(*this, layoutName);
     suiForm1 = &FindComponentAs<TsuiForm>("suiForm1");
     Memo = &FindComponentAs<TcxMemo>("Memo");
 }

@@ -4,6 +4,8 @@
 #include "platform/component/MethodTable.h"
 #include "platform/control/Form.h"
 
+#include <string_view>
+
 class TsuiForm;
 class TcxMemo;
 
@@ -11,7 +13,8 @@ class TcxMemo;
 // hidden, and shown modally over the main window for each report.
 class TFormTishi : public TForm {
 public:
-    explicit TFormTishi(TComponent* owner);
+    // Reads the stored layout of that name (another one only in tests).
+    explicit TFormTishi(TComponent* owner, std::string_view layoutName = "FormTishi");
     std::string ClassName() const override { return "TFormTishi"; }
     const TMethodTable* GetMethodTable() const override { return &FHandlers; }
 

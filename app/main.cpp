@@ -1,9 +1,8 @@
 // petcalc: the pet calculator's window program. It takes no command line.
 
-#include "app/AppLayouts.h"
-#include "app/AppTexts.h"
 #include "app/Frmtishi.h"
 #include "app/Frmzuvo.h"
+#include "app/Startup.h"
 #include "platform/backend/sdl/SdlBackend.h"
 #include "platform/control/Application.h"
 #include "platform/window/WinApi.h"
@@ -15,25 +14,14 @@ int main() {
     // The growth index is printed with the user's decimal separator.
     std::setlocale(LC_NUMERIC, "");
     StartWindowSystem(CreateSdlBackendOrExit("petcalc"));
+    int status = 0;
     {
         // The application object owns both forms; it goes before the window layer does.
         TComponentPtr<TApplication> application = MakeComponent<TApplication>();
-        try {
-            RegisterAppClasses();
-            Application->Initialize();
-            Application->SetTitle(std::string(kAppTitle));
-            Application->CreateForm(FormZuvo);
-            Application->CreateForm(FormTishi);
-            Application->Run();
-        } catch (const Exception& e) {
-            Application->ShowException(e);
-        } catch (...) {
-            // An exception of a foreign kind is shown with an empty message.
-            Application->ShowException(Exception(""));
-        }
+        status = RunPetCalc();
         FormZuvo = nullptr;
         FormTishi = nullptr;
     }
     ShutdownWindowSystem();
-    return 0;
+    return status;
 }

@@ -1,0 +1,45 @@
+#include "app/Startup.h"
+
+#include "app/AppLayouts.h"
+#include "app/AppTexts.h"
+#include "app/Frmtishi.h"
+#include "app/Frmzuvo.h"
+#include "platform/control/Application.h"
+
+#include <string>
+
+namespace {
+constexpr int kStatusDamagedLayout = 1;
+
+void CreateForms(const TFormLayoutNames& layouts) {
+    Application->CreateForm([&](TComponent* owner) -> TCustomForm* {
+        FormZuvo = new TFormZuvo(owner, layouts.MainWindow);
+        return FormZuvo;
+    });
+    Application->CreateForm([&](TComponent* owner) -> TCustomForm* {
+        FormTishi = new TFormTishi(owner, layouts.ResultWindow);
+        return FormTishi;
+    });
+}
+} // namespace
+
+int RunPetCalc(const TFormLayoutNames& layouts) {
+    int status = 0;
+    try {
+        RegisterAppClasses();
+        Application->Initialize();
+        Application->SetTitle(std::string(kAppTitle));
+        CreateForms(layouts);
+        Application->Run();
+    } catch (const ELayoutReadError& e) {
+        // Neither window is shown: a half-built window would only mislead.
+        Application->ShowException(e);
+        status = kStatusDamagedLayout;
+    } catch (const Exception& e) {
+        Application->ShowException(e);
+    } catch (...) {
+        // An exception of a foreign kind is shown with an empty message.
+        Application->ShowException(Exception(""));
+    }
+    return status;
+}
