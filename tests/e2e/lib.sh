@@ -16,15 +16,14 @@ MAIN_TITLE="Qorvin宠物查询器 beta0.3"
 CHECKUP_TITLE="宠物体检鉴定中心"
 MERGE_TITLE="宠物功能鉴定中心"
 
-# The windows of the program have the platform's classic caption frame for now: a 3-pixel
-# border and an 18-pixel caption bar, so the client area starts at (3, 21) in the window, and
-# the frame's close button sits 13 pixels left of the right edge, 12 pixels down. The skinned
-# frame will change these two places only.
-CLIENT_DX=3
-CLIENT_DY=21
-CLOSE_FROM_RIGHT=13
+# The windows of the program are drawn by their skinned frame: no caption frame of the platform,
+# so the client area starts at the window's corner. The title bar's close button is the rightmost
+# of its buttons, its centre 12 pixels left of the right edge and 12 pixels down.
+CLIENT_DX=0
+CLIENT_DY=0
+CLOSE_FROM_RIGHT=12
 CLOSE_FROM_TOP=12
-# Every control of the main window sits on the panel at (1, 0) in the client area.
+# Every control of the main window sits on the frame at (1, 0) in the client area.
 PANEL_DX=1
 PANEL_DY=0
 
