@@ -321,3 +321,30 @@ e2e_expect_report() {
     e2e_wait_gone "$report" || fail "the result window did not close"
     e2e_focus "$MAIN"
 }
+
+# Position of a window on the screen, "X Y".
+e2e_position() {
+    local geometry WIDTH HEIGHT X Y SCREEN WINDOW
+    geometry=$(xdotool getwindowgeometry --shell "$1" 2>/dev/null) || fail "window $1 is gone"
+    eval "$geometry"
+    echo "$X $Y"
+}
+
+# The colour of one pixel of a screenshot, as RRGGBB.
+e2e_pixel() {
+    convert "$1" -format "%[hex:p{$2,$3}]" info: 2>/dev/null | cut -c1-6
+}
+
+# Fails unless the pixel of the screenshot has the colour.
+e2e_expect_pixel() {
+    local png=$1 x=$2 y=$3 want=$4 what=$5 got
+    got=$(e2e_pixel "$png" "$x" "$y")
+    [ "$got" = "$want" ] || fail "$what: pixel ($x, $y) is $got, expected $want"
+}
+
+# How many pixels of the rectangle "W H X Y" in the screenshot have the colour.
+e2e_count_colour() {
+    local png=$1 geometry=$2 colour=$3
+    convert "$png" -crop "$geometry" +repage -fill black +opaque "#$colour" -fill white \
+        -opaque "#$colour" -format "%[fx:round(mean*w*h)]" info: 2>/dev/null
+}

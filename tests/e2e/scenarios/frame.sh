@@ -1,0 +1,45 @@
+# The skinned frame as a person uses it: the main window is dragged by its title bar, the result
+# window closes with its close button and with Alt+F4, and the main window's close button ends
+# the program with status 0.
+source "$(dirname "$0")/../lib.sh"
+e2e_start
+
+# Drag by the title bar (away from the buttons and the caption's text).
+read -r x0 y0 <<<"$(e2e_position "$MAIN")"
+xdotool mousemove --sync $((x0 + 230)) $((y0 + 10))
+xdotool mousedown 1
+sleep 0.1
+for step in 1 2 3 4 5; do
+    xdotool mousemove --sync $((x0 + 230 + step * 20)) $((y0 + 10 + step * 10))
+    sleep 0.05
+done
+xdotool mouseup 1
+sleep 0.3
+read -r x1 y1 <<<"$(e2e_position "$MAIN")"
+[ $((x1 - x0)) = 100 ] && [ $((y1 - y0)) = 50 ] ||
+    fail "dragging the title bar by (100, 50) moved the window from ($x0, $y0) to ($x1, $y1)"
+
+# The result window: a report, closed once with the close button, once with Alt+F4.
+e2e_fill dj 30
+e2e_fill czl 25
+e2e_fill qjn 100
+e2e_fill hjn 1000
+e2e_fill qn 50
+e2e_fill mbdj 40
+for how in button alt+F4; do
+    e2e_click fx
+    report=$(e2e_wait_window "$CHECKUP_TITLE" 10) || fail "no result window ($how)"
+    e2e_focus "$report"
+    if [ "$how" = button ]; then
+        e2e_close_window "$report"
+    else
+        e2e_keys alt+F4
+    fi
+    e2e_wait_gone "$report" || fail "the result window did not close with $how"
+    e2e_focus "$MAIN"
+done
+# The main window takes input again.
+e2e_fill mbdj 41
+[ "$(e2e_copy_with ctrl+a ctrl+c)" = 41 ] || fail "the main window did not take input back"
+
+e2e_quit
