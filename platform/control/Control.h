@@ -218,6 +218,8 @@ protected:
     virtual void CMFontChanged(TMessage& message);
     virtual void CMColorChanged(TMessage& message);
     virtual void CMTextChanged(TMessage& message);
+    // An accelerator character (Alt+letter) offered to the control; Result non-zero: taken.
+    // Controls take none by default.
     virtual void CMDialogChar(TMessage& message);
     // The system colours changed: a control that keeps anything drawn with them drops it here.
     // A windowed control passes the message on to each of its child controls.
@@ -230,6 +232,10 @@ protected:
 
     // Called when the font object changed (not through parent inheritance).
     virtual void FontChanged();
+    // Takes font as the control's font the way a parent's font comes in: ParentFont stays as it
+    // is; CM_FONTCHANGED follows as for any change of the font. For controls that keep their
+    // font in step with another object (a style) without turning ParentFont off.
+    void InheritFont(const TFont& font);
     // The rectangle of the control inside its parent's window that must be repainted.
     void InvalidateControl(bool isVisible, bool isOpaque);
 

@@ -1,5 +1,6 @@
 #include "ControlTestFixture.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/control/CustomControl.h"
 #include "platform/control/GraphicControl.h"
 #include "platform/control/PopupMenu.h"
@@ -31,6 +32,7 @@ public:
         TCustomControl::WndProc(m);
     }
     int Count(UINT msg) const { return int(std::count(Messages.begin(), Messages.end(), msg)); }
+    using TCustomControl::InheritFont;
 };
 
 class TGraphicProbe : public TGraphicControl {
@@ -125,6 +127,33 @@ TEST_F(TControlTest, ParentFontAndParentColorPropagateUntilAControlSetsItsOwn) {
     int before = int(inner->Messages.size());
     inner->SetColor(clGreen);
     EXPECT_EQ(int(inner->Messages.size()), before);
+}
+
+TEST_F(TControlTest, AnInheritedFontLeavesParentFontAsItWas) {
+    TForm* form = NewForm();
+    form->Font().SetName("Arial");
+    TProbe* p = Probe(form, form, "P", {0, 0, 50, 20});
+    ASSERT_TRUE(p->ParentFont());
+    TFont style;
+    style.SetName("Tahoma");
+    style.SetHeight(-13);
+    p->Messages.clear();
+    p->InheritFont(style);
+    EXPECT_EQ(p->Font().Name(), "Tahoma");
+    EXPECT_EQ(p->Font().Height(), -13);
+    EXPECT_TRUE(p->ParentFont());
+    EXPECT_EQ(p->Count(CM_FONTCHANGED), 1);
+
+    // A control that chose its own font keeps that choice too.
+    p->Font().SetName("Courier New");
+    ASSERT_FALSE(p->ParentFont());
+    p->InheritFont(style);
+    EXPECT_FALSE(p->ParentFont());
+    EXPECT_EQ(p->Font().Name(), "Tahoma");
+
+    // The parent's font still arrives while ParentFont is on.
+    p->SetParentFont(true);
+    EXPECT_EQ(p->Font().Name(), "Arial");
 }
 
 TEST_F(TControlTest, StateChangesSendTheirControlMessagesOnce) {
@@ -245,6 +274,26 @@ TEST_F(TControlTest, LinksToOtherComponentsAreDroppedWhenTheyGo) {
     menu->Free();
     EXPECT_EQ(p->PopupMenu(), nullptr);
     EXPECT_EQ(form->Menu(), nullptr);
+}
+
+TEST(AcceleratorTest, TheLetterAfterASingleAmpersandIsTheAccelerator) {
+    struct TCase {
+        char Key;
+        const char* Caption;
+        bool Expected;
+    };
+    for (const TCase& c : std::vector<TCase>{{'g', "&Go", true},
+                                             {'G', "&go", true},
+                                             {'1', "Level &1", true},
+                                             {'o', "&Go", false},
+                                             {'g', "Go", false},
+                                             {'g', "Go&", false},
+                                             {'g', "&&Go", false},            // a shown ampersand
+                                             {'g', "A&&&Go", true},           // then a real mark
+                                             {'b', "&a &b", false},           // only the first mark
+                                             {'\xC6', "&\xC6\xEF", false}}) { // a GBK character
+        EXPECT_EQ(IsAccel(c.Key, c.Caption), c.Expected) << c.Key << " " << c.Caption;
+    }
 }
 
 namespace {
