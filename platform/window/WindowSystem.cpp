@@ -873,7 +873,8 @@ bool TranslateMessage(const TMsg* msg) {
         return false;
     int vk = int(msg->wParam);
     int ch = 0;
-    bool ctrl = (s.SyncKeys[VK_CONTROL] & 0x80) != 0;
+    // Ctrl with Alt is AltGr on many keyboards: it makes no control character.
+    bool ctrl = (s.SyncKeys[VK_CONTROL] & 0x80) != 0 && (s.SyncKeys[VK_MENU] & 0x80) == 0;
     // Printable characters arrive as typed text; the keys below type nothing on the desktop.
     if (vk == VK_RETURN)
         ch = 13;
