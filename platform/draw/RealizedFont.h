@@ -64,6 +64,7 @@ private:
     struct TFace;
     TRealizedFont() = default;
     void Open(const TLogFont& lf);
+    void TellOnceWhenChineseIsMissing() const;
     TGlyph Render(char32_t code);
 
     std::vector<std::unique_ptr<TFace>> Faces; // primary first, then fallbacks
