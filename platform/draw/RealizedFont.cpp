@@ -275,6 +275,11 @@ void TRealizedFont::Open(const TLogFont& lf) {
     StrikePos = -std::max(1, int(std::lround(Tm.Ascent * 0.3)));
 }
 
+void TRealizedFont::TrimGlyphCache() {
+    if (Cache.size() >= kMaxCachedGlyphs)
+        Cache.clear();
+}
+
 const TGlyph& TRealizedFont::Glyph(char32_t code) {
     auto it = Cache.find(code);
     if (it != Cache.end())
