@@ -2,6 +2,7 @@
 
 #include "platform/control/Screen.h"
 #include "platform/draw/DC.h"
+#include "platform/window/WindowDC.h"
 
 #include <algorithm>
 
@@ -29,11 +30,9 @@ void THintWindow::CreateParams(TCreateParams& p) {
 TRect THintWindow::CalcHintRect(int maxWidth, const std::string& hint) {
     HandleNeeded();
     TRect r{0, 0, maxWidth, 0};
-    TDC* dc = GetDC(Handle());
-    if (dc) {
+    if (TWindowDC dc(Handle()); dc) {
         dc->SelectFont(Font().ToLogFont());
         dc->DrawText(hint, r, DT_CALCRECT | DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-        ReleaseDC(Handle(), dc);
     }
     // Text, margins and the one-pixel border on each side.
     r.Right += 2 * kHintMargin + 2 + 4;

@@ -1,5 +1,7 @@
 #include "platform/draw/DC.h"
 
+#include "platform/draw/DCStateSaver.h"
+
 #include <algorithm>
 
 namespace {
@@ -29,7 +31,7 @@ bool TDC::DrawFrameControl(const TRect& r, unsigned type, unsigned state) {
     const bool checked = state & DFCS_CHECKED;
     const bool pushed = state & DFCS_PUSHED;
     const bool inactive = state & DFCS_INACTIVE;
-    const int saved = SaveDC();
+    TDCStateSaver saver(*this);
     const TColor body = (pushed || inactive) ? clBtnFace : clWindow;
     const TColor mark = inactive ? clBtnShadow : clWindowText;
 
@@ -56,14 +58,13 @@ bool TDC::DrawFrameControl(const TRect& r, unsigned type, unsigned state) {
                 Ellipse(l, t, l + side, t + side);
                 SelectPen({PS_SOLID, 1, cl3DDkShadow});
                 Ellipse(l + 1, t + 1, l + side - 1, t + side - 1);
-                SaveDC();
+                TDCStateSaver lowerHalf(*this);
                 ExtSelectClipRgn(&lower, RGN_AND);
                 SelectBrush({BS_NULL, clWhite, nullptr});
                 SelectPen({PS_SOLID, 1, clBtnHighlight});
                 Ellipse(l, t, l + side, t + side);
                 SelectPen({PS_SOLID, 1, cl3DLight});
                 Ellipse(l + 1, t + 1, l + side - 1, t + side - 1);
-                RestoreDC(-1);
             }
             if (checked) {
                 int dot = std::max(2, (side / 3) & ~1);
@@ -73,7 +74,6 @@ bool TDC::DrawFrameControl(const TRect& r, unsigned type, unsigned state) {
                 Ellipse(l + o, t + o, l + o + dot, t + o + dot);
             }
         }
-        RestoreDC(saved);
         return true;
     }
 
@@ -98,16 +98,13 @@ bool TDC::DrawFrameControl(const TRect& r, unsigned type, unsigned state) {
             for (int i = 0; i < 7; ++i)
                 FillRect(TRect::FromXYWH(x0 + i, y0 + tops[i], 1, 3), c);
         }
-        RestoreDC(saved);
         return true;
     }
 
     if (kind == DFCS_BUTTONPUSH) {
         TRect rc = r;
         DrawEdge(rc, pushed ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT | BF_ADJUST | BF_MIDDLE);
-        RestoreDC(saved);
         return true;
     }
-    RestoreDC(saved);
     return false;
 }

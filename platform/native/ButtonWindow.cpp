@@ -1,5 +1,6 @@
 #include "platform/native/ButtonWindow.h"
 
+#include "platform/window/WindowDC.h"
 #include <algorithm>
 #include <vector>
 
@@ -261,11 +262,9 @@ void TButtonWindow::DrawItem(TDC& dc, UINT action) {
 void TButtonWindow::DrawItemNow(UINT action) {
     if (!IsWindowVisible(FHandle))
         return;
-    HDC dc = GetDC(FHandle);
-    if (!dc)
-        return;
-    DrawItem(*dc, action);
-    ReleaseDC(FHandle, dc);
+    TWindowDC dc(FHandle);
+    if (dc)
+        DrawItem(*dc, action);
 }
 
 void TButtonWindow::Paint(TDC& dc) {

@@ -1,5 +1,6 @@
 #include "platform/native/NativeWindow.h"
 
+#include "platform/draw/DCStateSaver.h"
 #include "platform/draw/SystemFonts.h"
 
 TNativeWindow::TNativeWindow(HWND wnd) : FHandle(wnd), FFont(GetMessageLogFont()) {}
@@ -53,9 +54,8 @@ void DrawParentBackground(HWND child, TDC& dc) {
     TPoint origin{0, 0};
     ClientToScreen(parent, &origin);
     TPoint shift = client - origin; // the child's client area in the parent's client area
-    int saved = dc.SaveDC();
+    TDCStateSaver saver(dc);
     dc.OffsetViewportOrg(-shift.X, -shift.Y);
     SendMessage(parent, WM_ERASEBKGND, WPARAM(&dc), 0);
     SendMessage(parent, WM_PAINT, WPARAM(&dc), 0);
-    dc.RestoreDC(saved);
 }

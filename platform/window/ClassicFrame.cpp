@@ -1,6 +1,7 @@
 #include "platform/window/ClassicFrame.h"
 
 #include "platform/draw/DC.h"
+#include "platform/draw/DCStateSaver.h"
 #include "platform/draw/SystemFonts.h"
 #include "platform/window/WindowSystem.h"
 
@@ -144,13 +145,12 @@ void DrawCaptionText(TDC& dc, const TRect& r, std::string_view text, bool active
         return;
     TLogFont font = GetMessageLogFont();
     font.Weight = FW_BOLD;
-    int saved = dc.SaveDC();
+    TDCStateSaver saver(dc);
     dc.SelectFont(font);
     dc.SetTextColor(active ? clCaptionText : clInactiveCaptionText);
     dc.SetBkMode(TRANSPARENT);
     TRect box = r;
     dc.DrawText(text, box, DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
-    dc.RestoreDC(saved);
 }
 
 void DrawClassicFrame(TWnd* w, TDC& dc) {

@@ -1,4 +1,7 @@
 #include "platform/draw/DC.h"
+#include "platform/draw/DCStateSaver.h"
+
+#include <stdexcept>
 
 #include <gtest/gtest.h>
 
@@ -33,4 +36,27 @@ TEST(DCBasics, ViewportOriginShiftsLogicalCoordinates) {
     EXPECT_FALSE(dc.PtVisible({0, 0}));
     EXPECT_TRUE(dc.RectVisible(Rect(0, 0, 2, 1)));
     EXPECT_EQ(dc.GetPixel({0, 0}), 0xFFFFFFFFu);
+}
+
+TEST(DCBasics, StateSaverRestoresOnEveryWayOut) {
+    TPixelBuffer buf(4, 4, 0);
+    TDC dc(buf);
+    dc.SetTextColor(clRed);
+    const auto drawAndThrow = [&] {
+        TDCStateSaver saver(dc);
+        dc.SetTextColor(clBlue);
+        dc.SetViewportOrg({2, 2});
+        dc.IntersectClipRect(Rect(0, 0, 1, 1));
+        {
+            TDCStateSaver inner(dc);
+            dc.SetTextColor(clGreen);
+        }
+        EXPECT_EQ(dc.GetTextColor(), clBlue); // the inner saver restored only its own level
+        throw std::runtime_error("drawing failed");
+    };
+    EXPECT_THROW(drawAndThrow(), std::runtime_error);
+    EXPECT_EQ(dc.GetTextColor(), clRed);
+    EXPECT_EQ(dc.GetViewportOrg(), TPoint(0, 0));
+    EXPECT_FALSE(dc.HasClipRgn());
+    EXPECT_FALSE(dc.RestoreDC(-1)); // nothing left on the stack
 }

@@ -1,5 +1,7 @@
 #include "WindowTestFixture.h"
 
+#include "platform/window/WindowDC.h"
+
 #include <fstream>
 #include <iterator>
 
@@ -259,5 +261,28 @@ TEST_F(SurfaceTest, PopupsNeverTakeTheDesktopFocusAndRegionsShapeTheSurface) {
     EXPECT_EQ(WindowFromPoint({12, 10}), tip);
     SetWindowRgn(tip, nullptr, true);
     EXPECT_FALSE(Desk->Surface(tip)->Shape.has_value());
+}
+} // namespace
+
+namespace {
+TEST_F(PaintTest, AWindowDCDrawsOnTheWindowAndIsReleasedAtTheEndOfItsScope) {
+    HWND child = Child(Top, Bounds(10, 5, 20, 10));
+    PaintColors[child] = kRed;
+    Desk->Pump();
+    const int presentsBefore = Desk->Surface(Top)->Presents;
+    {
+        TWindowDC dc(child);
+        ASSERT_TRUE(dc);
+        dc->FillRect(TRect{0, 0, 100, 100}, kBlue); // clipped to the child
+    }
+    Desk->Pump();
+    EXPECT_EQ(At(10, 5), kBlue);
+    EXPECT_EQ(At(29, 14), kBlue);
+    EXPECT_EQ(At(30, 14), kGrey);
+    EXPECT_GT(Desk->Surface(Top)->Presents, presentsBefore); // released: shown on the desktop
+
+    DestroyWindow(child);
+    TWindowDC gone(child);
+    EXPECT_FALSE(gone);
 }
 } // namespace
