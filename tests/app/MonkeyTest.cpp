@@ -82,7 +82,7 @@ struct TField {
     std::string Name;
     HWND Wnd = nullptr;
     std::string Text;           // GBK, as the model expects it
-    std::set<std::string> Seen; // every text it held: an undo goes back to one of them
+    std::set<std::size_t> Seen; // hashes of every text it held: an undo goes back to one
     std::size_t SelStart = 0;
     std::size_t SelEnd = 0;
 };
@@ -107,7 +107,7 @@ protected:
             EXPECT_NE(control, nullptr) << name;
             f.Wnd = control->Handle();
             f.Text = GetWindowText(f.Wnd);
-            f.Seen.insert(f.Text);
+            f.Seen.insert(std::hash<std::string>()(f.Text));
             Fields.push_back(f);
         }
         ShiWnd = dynamic_cast<TWinControl*>(FormZuvo->FindComponent("Shi"))->Handle();
@@ -217,7 +217,7 @@ protected:
     // the clipboard, or an undo.
     static bool Plausible(const TField& f, const std::string& now, const std::string& clip) {
         return now == f.Text || now == Replaced(f, "") || now == Replaced(f, PasteText(clip)) ||
-               f.Seen.count(now);
+               f.Seen.count(std::hash<std::string>()(now));
     }
 
     // --- One event ------------------------------------------------------------------------
@@ -292,8 +292,7 @@ protected:
                 return;
             }
             f.Text = now;
-            if (f.Seen.size() < 4096)
-                f.Seen.insert(now);
+            f.Seen.insert(std::hash<std::string>()(now));
         }
         const std::string clipNow = GetClipboardTextGbk();
         if (!nested && clipNow != clipBefore && !ModalOpen()) {
