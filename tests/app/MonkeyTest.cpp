@@ -622,7 +622,6 @@ protected:
     }
 
     void ClipboardKey(TField* f, const std::string& clip) {
-        const std::string sel = f ? f->Text.substr(f->SelStart, f->SelEnd - f->SelStart) : "";
         TPrediction p;
         std::function<void()> event;
         std::string name;
@@ -668,7 +667,6 @@ protected:
             p.Kind = exPlausible;
             break;
         }
-        (void)sel;
         Step(event, p, name);
     }
 
