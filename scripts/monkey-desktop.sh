@@ -41,8 +41,13 @@ fail() {
     exit 1
 }
 
+# The banner opens the fan site: a stub browser records it instead.
+mkdir -p "$work/stub-bin"
+printf '#!/bin/sh\necho "$1" >>"%s/opened"\n' "$work" >"$work/stub-bin/xdg-open"
+chmod +x "$work/stub-bin/xdg-open"
+
 start() {
-    "$bin" >/dev/null 2>>"$work/stderr" &
+    PATH="$work/stub-bin:$PATH" "$bin" >/dev/null 2>>"$work/stderr" &
     app=$!
     main=$(timeout 15 xdotool search --sync --onlyvisible --pid "$app" | head -1)
     [ -n "$main" ] || fail "the main window did not appear"
@@ -138,12 +143,19 @@ field 194 222 1000
 field 166 262 50
 field 162 302 40
 xdotool key Return
-sleep 1
 report=""
-for w in $(xdotool search --onlyvisible --pid "$app"); do
-    [ "$w" = "$main" ] || report=$w
+for _ in $(seq 100); do
+    for w in $(xdotool search --onlyvisible --pid "$app"); do
+        [ "$w" = "$main" ] || report=$w
+    done
+    [ -z "$report" ] || break
+    sleep 0.1
 done
-[ -n "$report" ] || fail "no result window after Enter in the target-level field"
+if [ -z "$report" ]; then
+    shot=/tmp/petcalc-monkey-$seed.png
+    import -window root "$shot" 2>/dev/null && echo "monkey: screenshot of the screen in $shot"
+    fail "no result window after Enter in the target-level field"
+fi
 printf 'marker' | xclip -i -selection clipboard >/dev/null 2>&1
 xdotool windowfocus --sync "$report" key ctrl+a ctrl+c
 sleep 0.5
