@@ -134,8 +134,21 @@ kill -0 "$app" 2>/dev/null || fail "the program is gone at the end"
 main=$(xdotool search --onlyvisible --pid "$app" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$main")"
 # The fields of the main window (classic frame: client at 3,21; the panel at 1,0).
-field() { xdotool mousemove $((X + 4 + $1)) $((Y + 21 + $2)) click 1 key ctrl+a Delete type -- "$3"; }
-xdotool mousemove $((X + 4 + 100)) $((Y + 21 + 111)) click 1 # 侍宠
+click() {
+    xdotool mousemove --sync $((X + 4 + $1)) $((Y + 21 + $2))
+    sleep 0.1
+    xdotool mousedown 1
+    sleep 0.05
+    xdotool mouseup 1
+    sleep 0.2
+}
+field() {
+    click "$1" "$2"
+    xdotool key --delay 50 End shift+Home BackSpace
+    xdotool type --delay 30 -- "$3"
+    sleep 0.2
+}
+click 100 111 # 侍宠
 field 166 142 30
 field 166 182 25
 field 138 222 100
