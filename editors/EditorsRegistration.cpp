@@ -1,6 +1,8 @@
 #include "editors/EditorsRegistration.h"
 
 #include "editors/Container.h"
+#include "editors/LabelRadioRegistration.h"
+#include "editors/MemoRegistration.h"
 #include "editors/StyleController.h"
 #include "editors/TextEdit.h"
 #include "platform/component/ClassRegistry.h"
@@ -344,4 +346,6 @@ void RegisterEditorsClasses() {
     RegisterContainer();
     RegisterEditProperties();
     RegisterTextEdit();
+    RegisterScrollBarAndMemoClasses();
+    RegisterLabelAndRadioButtonClasses();
 }

@@ -191,4 +191,9 @@ void ClearPointerReferences(TWnd* w);
 // The desktop has minimized the surface of a top-level window (asked for or on its own).
 void SurfaceMinimized(HWND wnd);
 void StartTracking(TWnd* w, int hit);
+// Ends a move, resize or caption-button press that follows the pointer, if one runs.
+void CancelTracking();
+// Sends WM_CANCELMODE to the window inside root (root included) that holds the capture, or
+// else the focus, and ends a move or resize of root.
+void CancelModeInside(HWND root);
 bool TrackingMouse(TPoint screen, bool leftDown, bool release);

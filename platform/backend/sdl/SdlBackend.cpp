@@ -192,8 +192,8 @@ public:
 
     void SetSurfaceShape(HWND wnd, const TRegion* shape) override {
         SDL_Window* win = Find(wnd);
-        if (!win || !XDisplay)
-            return;
+        if (!win || !XDisplay || !HasShapeExtension())
+            return; // without the X shape extension windows stay rectangular
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
         if (!SDL_GetWindowWMInfo(win, &info) || info.subsystem != SDL_SYSWM_X11)
@@ -412,6 +412,18 @@ private:
             return true;
         }
         return false;
+    }
+
+    enum class TShape { Unknown, Present, Missing } Shape = TShape::Unknown;
+
+    // Asked once: a display without the extension would refuse every shape request.
+    bool HasShapeExtension() {
+        if (Shape == TShape::Unknown) {
+            int eventBase = 0, errorBase = 0;
+            Shape = XShapeQueryExtension(XDisplay, &eventBase, &errorBase) ? TShape::Present
+                                                                           : TShape::Missing;
+        }
+        return Shape == TShape::Present;
     }
     std::array<SDL_Cursor*, 11> Cursors{};
     Uint16 TextKeyMods = 0; // modifiers of the last key pressed: the one that typed the text
