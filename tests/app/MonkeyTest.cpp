@@ -340,7 +340,7 @@ protected:
             // A message box: Ctrl+C copies its caption and text.
             ++Boxes;
             SetClipboardTextGbk("");
-            Backend->PressKey('C', ssCtrl);
+            Press('C', ssCtrl);
             const std::string copied = GetClipboardTextGbk();
             for (const std::string& m : messages)
                 if (copied == MessageBoxClipboardText(m, caption))
@@ -404,13 +404,12 @@ protected:
         }
         const unsigned mods = vk == VK_F4 ? ssAlt : 0;
         if (!Failure.empty()) {
-            Backend->PressKey(vk, mods);
+            Press(vk, mods);
             return;
         }
         TPrediction plausible;
         plausible.Kind = exPlausible;
-        Step([&] { Backend->PressKey(vk, mods); }, plausible,
-             "closing with key " + std::to_string(vk));
+        Step([&] { Press(vk, mods); }, plausible, "closing with key " + std::to_string(vk));
     }
 
     // --- Random input ---------------------------------------------------------------------
@@ -503,16 +502,16 @@ protected:
                  "drag " + Str(a) + " to " + Str(b));
         } else if (roll < 430) {
             const unsigned mods = Chance(0.3) ? ssShift : 0;
-            Step([&] { Backend->PressKey(VK_TAB, mods); }, same, mods ? "Shift+Tab" : "Tab");
+            Step([&] { Press(VK_TAB, mods); }, same, mods ? "Shift+Tab" : "Tab");
         } else if (roll < 480) {
-            Step([&] { Backend->PressKey(VK_RETURN); }, same, "Enter");
+            Step([&] { Press(VK_RETURN); }, same, "Enter");
         } else if (roll < 500) {
-            Step([&] { Backend->PressKey(VK_ESCAPE); }, same, "Escape");
+            Step([&] { Press(VK_ESCAPE); }, same, "Escape");
         } else if (roll < 580) {
             static constexpr int moves[] = {VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END};
             const int vk = moves[Pick(6)];
             const unsigned mods = (Chance(0.4) ? ssShift : 0) | (Chance(0.2) ? ssCtrl : 0);
-            Step([&] { Backend->PressKey(vk, mods); }, same,
+            Step([&] { Press(vk, mods); }, same,
                  "arrow key " + std::to_string(vk) + " mods " + std::to_string(mods));
         } else if (roll < 620) {
             TPrediction p = same;
@@ -522,7 +521,7 @@ protected:
                     from = GbkPrevCharPos(f->Text, from);
                 p = exact(f->Text.substr(0, from) + f->Text.substr(to));
             }
-            Step([&] { Backend->PressKey(VK_BACK); }, p, "Backspace");
+            Step([&] { Press(VK_BACK); }, p, "Backspace");
         } else if (roll < 650) {
             const unsigned mods = Chance(0.2) ? ssShift : 0;
             TPrediction p = same;
@@ -532,23 +531,23 @@ protected:
                     to = GbkNextCharPos(f->Text, to);
                 p = exact(f->Text.substr(0, from) + f->Text.substr(to));
             }
-            Step([&] { Backend->PressKey(VK_DELETE, mods); }, p, mods ? "Shift+Delete" : "Delete");
+            Step([&] { Press(VK_DELETE, mods); }, p, mods ? "Shift+Delete" : "Delete");
         } else if (roll < 760) {
             ClipboardKey(f, clip);
         } else if (roll < 765) {
             // Alt+F4 closes a modal window; on the main window it ends the program, which then
             // starts again: rarely there.
             if (ModalOpen() || Chance(0.2))
-                Step([&] { Backend->PressKey(VK_F4, ssAlt); }, same, "Alt+F4");
+                Step([&] { Press(VK_F4, ssAlt); }, same, "Alt+F4");
             else
-                Step([&] { Backend->PressKey(VK_ESCAPE); }, same, "Escape");
+                Step([&] { Press(VK_ESCAPE); }, same, "Escape");
         } else if (roll < 775) {
-            Step([&] { Backend->PressKey(VK_SPACE, ssAlt); }, same, "Alt+Space");
+            Step([&] { Press(VK_SPACE, ssAlt); }, same, "Alt+Space");
         } else if (roll < 960) {
             // Now and then a whole field becomes a plausible number, so that reports come out.
             const bool number = Chance(0.3);
             if (number && f)
-                Step([&] { Backend->PressKey('A', ssCtrl); }, same, "Ctrl+A");
+                Step([&] { Press('A', ssCtrl); }, same, "Ctrl+A");
             f = FocusedField();
             if (f)
                 ReadSelection(*f);
@@ -581,7 +580,7 @@ protected:
             // keyboards, never a control character).
             const int vk = 'A' + Pick(26);
             const unsigned mods = Chance(0.5) ? ssAlt : ssCtrl | ssAlt;
-            Step([&] { Backend->PressKey(vk, mods); }, same,
+            Step([&] { Press(vk, mods); }, same,
                  "key " + std::string(1, char(vk)) + " mods " + std::to_string(mods));
         }
     }
@@ -605,7 +604,7 @@ protected:
             TField* f = FocusedField();
             if (f != &Fields[i])
                 return; // covered, clipped or minimized: the person gives up
-            Step([&] { Backend->PressKey('A', ssCtrl); }, TPrediction(), "Ctrl+A");
+            Step([&] { Press('A', ssCtrl); }, TPrediction(), "Ctrl+A");
             ReadSelection(*f);
             TPrediction typed;
             typed.Kind = exExact;
@@ -628,16 +627,16 @@ protected:
         std::string name;
         switch (Pick(8)) {
         case 0:
-            event = [&] { Backend->PressKey('A', ssCtrl); };
+            event = [&] { Press('A', ssCtrl); };
             name = "Ctrl+A";
             break;
         case 1:
         case 2:
-            event = [&] { Backend->PressKey(Chance(0.7) ? 'C' : VK_INSERT, ssCtrl); };
+            event = [&] { Press(Chance(0.7) ? 'C' : VK_INSERT, ssCtrl); };
             name = "Ctrl+C";
             break;
         case 3:
-            event = [&] { Backend->PressKey('X', ssCtrl); };
+            event = [&] { Press('X', ssCtrl); };
             name = "Ctrl+X";
             if (f) {
                 p.Kind = exExact;
@@ -650,9 +649,9 @@ protected:
             const bool shiftInsert = Chance(0.3);
             event = [&, shiftInsert] {
                 if (shiftInsert)
-                    Backend->PressKey(VK_INSERT, ssShift);
+                    Press(VK_INSERT, ssShift);
                 else
-                    Backend->PressKey('V', ssCtrl);
+                    Press('V', ssCtrl);
             };
             name = shiftInsert ? "Shift+Insert" : "Ctrl+V";
             if (f) {
@@ -663,12 +662,30 @@ protected:
             break;
         }
         default:
-            event = [&] { Backend->PressKey('Z', ssCtrl); };
+            event = [&] { Press('Z', ssCtrl); };
             name = "Ctrl+Z";
             p.Kind = exPlausible;
             break;
         }
         Step(event, p, name);
+    }
+
+    // A key as a person presses it: the modifiers go down first and come up afterwards.
+    void Press(int vk, unsigned mods = 0) {
+        static constexpr std::pair<unsigned, int> modifierKeys[] = {
+            {ssShift, VK_SHIFT}, {ssCtrl, VK_CONTROL}, {ssAlt, VK_MENU}};
+        unsigned held = 0;
+        for (const auto& [bit, key] : modifierKeys)
+            if (mods & bit) {
+                held |= bit;
+                Backend->KeyDown(key, held);
+            }
+        Backend->PressKey(vk, mods);
+        for (const auto& [bit, key] : modifierKeys)
+            if (mods & bit) {
+                held &= ~bit;
+                Backend->KeyUp(key, held);
+            }
     }
 
     static std::string Str(TPoint p) {
@@ -685,8 +702,8 @@ protected:
         auto* control = dynamic_cast<TControl*>(FormZuvo->FindComponent(name));
         ClickOn(control);
 
-        Backend->PressKey('A', ssCtrl);
-        Backend->PressKey(VK_DELETE);
+        Press('A', ssCtrl);
+        Press(VK_DELETE);
         Backend->Type(text);
         EXPECT_EQ(GetWindowText(f->Wnd), text) << name;
     }
@@ -707,7 +724,7 @@ protected:
             dj, number(5, 60), number(0, 50), number(50, 200), number(0, 500), number(81, 150)};
         for (std::size_t i = 0; i < checkup.size(); ++i)
             Fill(kFieldNames[i], checkup[i]);
-        const TShown shownCheckup = ReportFrom([&] { Backend->PressKey(VK_RETURN); });
+        const TShown shownCheckup = ReportFrom([&] { Press(VK_RETURN); });
         const TPetReport expectCheckup =
             BuildCheckupReport(*ReadCheckupInput(checkup[0], checkup[1], checkup[2], checkup[3],
                                                  checkup[4], checkup[5], pkAttendant)
