@@ -9,7 +9,8 @@
 #include <string>
 
 namespace {
-constexpr int kStatusDamagedLayout = 1;
+// A start-up that failed, a damaged layout among others, ends with this status.
+constexpr int kStatusFailed = 1;
 
 void CreateForms(const TFormLayoutNames& layouts) {
     Application->CreateForm([&](TComponent* owner) -> TCustomForm* {
@@ -34,12 +35,14 @@ int RunPetCalc(const TFormLayoutNames& layouts) {
     } catch (const ELayoutReadError& e) {
         // Neither window is shown: a half-built window would only mislead.
         Application->ShowException(e);
-        status = kStatusDamagedLayout;
+        status = kStatusFailed;
     } catch (const Exception& e) {
         Application->ShowException(e);
+        status = kStatusFailed;
     } catch (...) {
         // An exception of a foreign kind is shown with an empty message.
         Application->ShowException(Exception(""));
+        status = kStatusFailed;
     }
     return status;
 }

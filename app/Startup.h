@@ -10,7 +10,6 @@ struct TFormLayoutNames {
 
 // Starts the program on the application object that exists: sets the title, creates the main
 // window and the hidden result window from their layouts, and runs the message loop until the
-// main window closes. Returns the program's exit status: 0, or 1 when a layout cannot be read
-// (its error is shown in a message box first and no window is shown). Any other exception that
-// escapes is shown the same way and the status stays 0.
+// main window closes. Returns the program's exit status: 0, or 1 when an exception escaped,
+// which is shown in a message box first; when a layout cannot be read no window is shown.
 int RunPetCalc(const TFormLayoutNames& layouts = {});

@@ -55,8 +55,63 @@ const char kHelp[] =
     "Exit status: 0 report, 1 message about the input, 2 usage error, 3 output not written.\n"
     "报告或输入提示以UTF-8写到标准输出。退出码：0 报告，1 输入提示，2 用法错误，3 无法输出。\n";
 
+// The length of the valid UTF-8 sequence at the start of s, 0 when it is not one.
+std::size_t Utf8SequenceLength(std::string_view s) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(s[i]); };
+    const unsigned char lead = byte(0);
+    std::size_t length = 0;
+    char32_t code = 0;
+    if (lead < 0x80)
+        return 1;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+        code = lead & 0x1F;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        code = lead & 0x0F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        code = lead & 0x07;
+    } else {
+        return 0;
+    }
+    if (s.size() < length)
+        return 0;
+    for (std::size_t i = 1; i < length; ++i) {
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+        code = (code << 6) | (byte(i) & 0x3F);
+    }
+    // Overlong forms, surrogates and code points past U+10FFFF are not characters.
+    const char32_t smallest[] = {0, 0, 0x80, 0x800, 0x10000};
+    if (code < smallest[length] || (code >= 0xD800 && code <= 0xDFFF) || code > 0x10FFFF)
+        return 0;
+    return length;
+}
+
+// A text from the command line as it may be shown: what is not UTF-8 becomes \xNN, and
+// control characters are written the same way, so that the error text stays one readable line.
+std::string Printable(std::string_view text) {
+    static const char hex[] = "0123456789ABCDEF";
+    std::string out;
+    for (std::size_t i = 0; i < text.size();) {
+        const std::size_t length = Utf8SequenceLength(text.substr(i));
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (length == 0 || c < 0x20 || c == 0x7F) {
+            out += "\\x";
+            out += hex[c >> 4];
+            out += hex[c & 0x0F];
+            ++i;
+        } else {
+            out.append(text.substr(i, length));
+            i += length;
+        }
+    }
+    return out;
+}
+
 int UsageError(std::ostream& err, std::string_view problem) {
-    err << "petcalc-cli: " << problem << "\n" << kUsage;
+    err << "petcalc-cli: " << Printable(problem) << "\n" << kUsage;
     return csUsageError;
 }
 

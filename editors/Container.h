@@ -187,6 +187,5 @@ private:
     bool FIsRefreshing = false;
     bool FInternalSetting = false;
     int FLockAlignControls = 0;
-    int FPopupMenuLockCount = 0;
     TShiftState FShiftState = 0;
 };

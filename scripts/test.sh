@@ -8,7 +8,9 @@ jobs=$(nproc)
 scripts/setup.sh -DPETCALC_WERROR=ON
 ctest --test-dir build --output-on-failure -j"$jobs" --no-tests=error
 
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_C_COMPILER_LAUNCHER=ccache -DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug "${launcher[@]}" \
     -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
     -DPETCALC_WERROR=ON -DPETCALC_SANITIZE=ON -DPETCALC_FUZZ=ON -DPETCALC_BENCH=OFF
 cmake --build build-asan

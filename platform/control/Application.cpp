@@ -4,7 +4,10 @@
 #include "platform/control/HintWindow.h"
 #include "platform/control/Screen.h"
 #include "platform/core/Exception.h"
+#include "platform/core/Gbk.h"
 #include "platform/native/MessageBox.h"
+
+#include <cstdio>
 
 TApplication* Application = nullptr;
 
@@ -143,7 +146,23 @@ void TApplication::HandleException(std::exception_ptr exception, TPersistent* se
 }
 
 void TApplication::ShowException(const Exception& e) {
-    MessageBox(e.Message(), FTitle, MB_OK | MB_ICONERROR);
+    try {
+        MessageBox(e.Message(), FTitle, MB_OK | MB_ICONERROR);
+    } catch (...) {
+        // The box itself cannot be shown (no display, no font): the message goes to the error
+        // output as one line instead.
+        WriteExceptionLine(e);
+    }
+}
+
+void TApplication::WriteExceptionLine(const Exception& e) const {
+    std::string text = GbkToUtf8(FTitle.empty() ? e.Message() : FTitle + ": " + e.Message());
+    for (char& c : text)
+        if (c == '\r' || c == '\n' || c == '\t')
+            c = ' ';
+    text += '\n';
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fflush(stderr);
 }
 
 int TApplication::MessageBox(const std::string& text, const std::string& caption, UINT flags) {

@@ -67,7 +67,8 @@ public:
     // Exception becomes one with an empty message.
     void HandleException(TPersistent* sender);
     void HandleException(std::exception_ptr exception, TPersistent* sender = nullptr);
-    // A message box with the exception's message, the title as caption and the error icon.
+    // A message box with the exception's message, the title as caption and the error icon;
+    // when no box can be shown, one UTF-8 line "title: message" on the error output.
     void ShowException(const Exception& e);
     // A message box with the title as caption (nullptr/empty caption: the title).
     int MessageBox(const std::string& text, const std::string& caption, UINT flags);
@@ -99,6 +100,7 @@ public:
     void HintMouseLeft(TWinControl* control);
 
 private:
+    void WriteExceptionLine(const Exception& e) const;
     void FormCreated(TCustomForm* form);
     void HookMessage(TMsg& msg, bool& handled);
     void HintMouseMessage(const TMsg& msg);

@@ -27,7 +27,8 @@ struct TCreateParams {
 // A window procedure as a callable: it handles the message and leaves its answer in Result.
 using TWndMethod = std::function<void(TMessage&)>;
 // A procedure put in front of a control's own: it sees the message first and calls previous
-// (the rest of the chain, down to the control's WndProc) when the control is to handle it too.
+// (the rest of the chain, down to the control's WndProc) when the control is to handle it too;
+// previous is valid only while the hook runs.
 using TWindowHook = std::function<void(TMessage& message, const TWndMethod& previous)>;
 
 // A control with a window of its own: it can hold other controls, take the focus and take part

@@ -25,6 +25,7 @@ namespace {
 template <class TRun>
 void LayoutRun(TRealizedFont& font, std::string_view text, const int* dx, TRun& run) {
     run.Items.clear();
+    font.TrimGlyphCache(); // no glyph of an earlier run is held any more
     int x = 0;
     std::size_t i = 0;
     for (const TGbkChar& ch : GbkDecode(text)) {

@@ -8,7 +8,9 @@
 #include FT_TRUETYPE_TABLES_H
 
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
+#include <cstdio>
 #include <map>
 #include <tuple>
 
@@ -170,6 +172,25 @@ std::shared_ptr<TRealizedFont> TRealizedFont::Get(const TLogFont& lf) {
     return font;
 }
 
+// The program's texts are Chinese. Without any installed face that has Chinese characters they
+// are drawn with what there is (as boxes); the user learns why once, on the error output.
+void TRealizedFont::TellOnceWhenChineseIsMissing() const {
+    static bool told = false;
+    if (told)
+        return;
+    constexpr FT_ULong kZhong = 0x4E2D; // 中
+    for (const auto& f : Faces)
+        if (FT_Get_Char_Index(f->Face, kZhong) != 0)
+            return;
+    told = true;
+    const char* family = Faces.front()->Face->family_name;
+    std::fprintf(stderr,
+                 "%s: no font with Chinese characters is installed; the texts are drawn with "
+                 "\"%s\" instead (install fonts-arphic-uming or fonts-wqy-zenhei)\n",
+                 program_invocation_short_name, family ? family : "?");
+    std::fflush(stderr);
+}
+
 void TRealizedFont::Open(const TLogFont& lf) {
     const bool bold = lf.Weight >= 600;
     const std::string face = Lower(GbkToUtf8(lf.FaceName));
@@ -226,6 +247,7 @@ void TRealizedFont::Open(const TLogFont& lf) {
     }
     if (Faces.empty())
         throw EFontError("No usable font is installed for \"" + lf.FaceName + "\"");
+    TellOnceWhenChineseIsMissing();
 
     // Metrics from the primary face's design units, as the platform reports them.
     FT_Face pf = Faces.front()->Face;
@@ -251,6 +273,11 @@ void TRealizedFont::Open(const TLogFont& lf) {
     if (UnderlinePos >= Tm.Descent)
         UnderlinePos = std::max(1, Tm.Descent - 1);
     StrikePos = -std::max(1, int(std::lround(Tm.Ascent * 0.3)));
+}
+
+void TRealizedFont::TrimGlyphCache() {
+    if (Cache.size() >= kMaxCachedGlyphs)
+        Cache.clear();
 }
 
 const TGlyph& TRealizedFont::Glyph(char32_t code) {

@@ -45,7 +45,14 @@ public:
 
     const TTextMetric& Metrics() const { return Tm; }
     // The character's glyph, rendered on first use. Control characters have no ink and no width.
+    // The reference stays valid until the next TrimGlyphCache.
     const TGlyph& Glyph(char32_t code);
+    // The cache keeps at most about kMaxCachedGlyphs glyphs: typing thousands of different
+    // Chinese characters would otherwise keep every one of them for the whole run. Called where
+    // no glyph reference is held (before a run of text is laid out); drops the cache when full.
+    static constexpr std::size_t kMaxCachedGlyphs = 2048;
+    void TrimGlyphCache();
+    std::size_t CachedGlyphs() const { return Cache.size(); }
     int Advance(char32_t code) { return Glyph(code).Advance; }
     // Row offsets from the baseline (positive = below) and thickness of the decoration lines.
     int UnderlineOffset() const { return UnderlinePos; }
@@ -64,6 +71,7 @@ private:
     struct TFace;
     TRealizedFont() = default;
     void Open(const TLogFont& lf);
+    void TellOnceWhenChineseIsMissing() const;
     TGlyph Render(char32_t code);
 
     std::vector<std::unique_ptr<TFace>> Faces; // primary first, then fallbacks

@@ -278,7 +278,9 @@ void QueueRaw(TWindowSystem::TQueued::TRaw kind, TPoint screen, int button, bool
 
 void RouteRawInput(TWindowSystem& s, TWindowSystem::TQueued& raw) {
     using R = TWindowSystem::TQueued;
-    if (raw.Raw == R::rkKey || raw.Raw == R::rkText)
+    if (raw.Raw == R::rkSurfaceMinimized)
+        SurfaceMinimized(raw.Msg.hwnd);
+    else if (raw.Raw == R::rkKey || raw.Raw == R::rkText)
         RouteKey(s, raw);
     else
         RouteMouse(s, raw);
@@ -334,10 +336,15 @@ void InputSurfaceActivated(HWND wnd, bool active) {
     if (!w || !active || s.Active == wnd)
         return;
     if (!w->Enabled() || !w->Visible()) {
-        // A window disabled by a modal loop hands the desktop focus back to the modal window.
+        // A window disabled by a modal loop hands the desktop focus back to the modal window,
+        // which comes back first when it was minimized: nothing else could bring it back.
         if (!s.Modals.empty())
-            if (TWnd* m = s.Find(s.Modals.back()->Wnd); m && m->HasSurface)
-                s.Backend->FocusSurface(m->Handle);
+            if (TWnd* m = s.Find(s.Modals.back()->Wnd); m && m->HasSurface) {
+                if (m->Minimized)
+                    ShowWindow(m->Handle, SW_RESTORE);
+                if ((m = s.Find(s.Modals.back()->Wnd)))
+                    s.Backend->FocusSurface(m->Handle);
+            }
         return;
     }
     SetActiveWindow(wnd);
@@ -349,8 +356,17 @@ void InputSurfaceCloseRequest(HWND wnd) {
 }
 
 void InputSurfaceMinimized(HWND wnd, bool minimized) {
-    if (IsWindow(wnd) && IsIconic(wnd) != minimized)
-        PostMessage(wnd, WM_SYSCOMMAND, minimized ? SC_MINIMIZE : SC_RESTORE, 0);
+    if (!IsWindow(wnd) || IsIconic(wnd) == minimized)
+        return;
+    if (!minimized) {
+        // Restoring from the task bar is the system command any window may act on.
+        PostMessage(wnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+        return;
+    }
+    // A minimize is done, not asked for: the window only learns that it is off the screen.
+    auto& s = TWindowSystem::Get();
+    QueueRaw(TWindowSystem::TQueued::rkSurfaceMinimized, s.Pointer, 0, true, 0, 0);
+    s.Queue.back().Msg.hwnd = wnd;
 }
 
 // --- Capture, focus, activation ------------------------------------------------------------

@@ -376,12 +376,15 @@ bool ShowWindow(HWND wnd, int cmd) {
     EnsureSurface(s, w);
     SizeBuffer(w);
     if (minimize && !w->Minimized) {
-        w->Minimized = true;
-        w->Style |= WS_MINIMIZE;
+        // Only asked for: the window leaves the screen when the desktop says it did
+        // (SurfaceMinimized). A desktop without a window manager ignores the request, and the
+        // window then stays on the screen and usable.
+        if (!wasVisible) {
+            RedrawWindow(wnd, nullptr, nullptr,
+                         RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+            s.Backend->SetSurfaceState(wnd, TSurfaceState::Normal, false);
+        }
         s.Backend->SetSurfaceState(wnd, TSurfaceState::Minimized, false);
-        SendMessage(wnd, WM_SIZE, SIZE_MINIMIZED, 0);
-        if ((w = s.Find(wnd)))
-            ActivateNextAfter(s, w);
         return wasVisible;
     }
     if (w->Minimized && !minimize) {
@@ -416,6 +419,18 @@ bool ShowWindow(HWND wnd, int cmd) {
     if (activate)
         SetActiveWindow(wnd);
     return wasVisible;
+}
+
+void SurfaceMinimized(HWND wnd) {
+    auto& s = TWindowSystem::Get();
+    TWnd* w = s.Find(wnd);
+    if (!w || !w->IsTopLevel() || !w->Visible() || w->Minimized)
+        return;
+    w->Minimized = true;
+    w->Style |= WS_MINIMIZE;
+    SendMessage(wnd, WM_SIZE, SIZE_MINIMIZED, 0);
+    if ((w = s.Find(wnd)))
+        ActivateNextAfter(s, w);
 }
 
 bool IsWindowVisible(HWND wnd) {

@@ -118,7 +118,8 @@ public:
             rkMouseWheel,
             rkMouseLeftDesktop,
             rkKey,
-            rkText
+            rkText,
+            rkSurfaceMinimized // the desktop took a surface off the screen (Msg.hwnd)
         };
         TRaw Raw = rkNone;
         int Button = 0; // TMouseButton, or the virtual key
@@ -187,6 +188,8 @@ int DefaultNcHitTest(const TWnd* w, TPoint screen);
 void DrawClassicFrame(TWnd* w, TDC& dc);
 void PaintWindowNow(TWnd* w);
 void ClearPointerReferences(TWnd* w);
+// The desktop has minimized the surface of a top-level window (asked for or on its own).
+void SurfaceMinimized(HWND wnd);
 void StartTracking(TWnd* w, int hit);
 // Ends a move, resize or caption-button press that follows the pointer, if one runs.
 void CancelTracking();

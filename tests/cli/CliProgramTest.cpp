@@ -278,6 +278,104 @@ TEST(cli_Program, UsageErrorsExitWithTwo) {
     }
 }
 
+bool IsUtf8(const std::string& s) {
+    for (std::size_t i = 0; i < s.size();) {
+        const auto c = static_cast<unsigned char>(s[i]);
+        const std::size_t n = c < 0x80                 ? 1
+                              : c >= 0xC2 && c <= 0xDF ? 2
+                              : c >= 0xE0 && c <= 0xEF ? 3
+                              : c >= 0xF0 && c <= 0xF4 ? 4
+                                                       : 0;
+        if (n == 0 || i + n > s.size())
+            return false;
+        for (std::size_t k = 1; k < n; ++k)
+            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+                return false;
+        // Overlong three-byte forms and surrogates.
+        if (n == 3 && ((c == 0xE0 && static_cast<unsigned char>(s[i + 1]) < 0xA0) ||
+                       (c == 0xED && static_cast<unsigned char>(s[i + 1]) >= 0xA0)))
+            return false;
+        i += n;
+    }
+    return true;
+}
+
+// Bytes that are not UTF-8 in the arguments are never echoed: the error text shows them as \xNN
+// and both outputs stay UTF-8, whichever part of the command line holds them.
+TEST(cli_Program, BadArgumentBytesNeverReachTheOutput) {
+    const std::vector<std::string> bad = {
+        "\xFF",     "\xC3",     "a\xE4\xB8",   "\xED\xA0\x80",
+        "\xC0\xAF", "\xB5\xC8", "\x1B[31mred", "\xF5\x80\x80\x80"};
+    int checked = 0;
+    for (const std::string& b : bad) {
+        for (const std::vector<std::string>& args : std::vector<std::vector<std::string>>{
+                 {b},
+                 {"merge", b},
+                 {"merge", "--" + b, "1"},
+                 {"merge", "--" + b + "=1"},
+                 {"checkup", "--kind", b},
+                 {"merge", "--ll", b, "--tp", "1", "--ys", "1", "--jg", "1"},
+                 {"checkup", "--dj", "1", "--czl", b, "--qjn", "1", "--hjn", "2", "--qn", "1",
+                  "--mbdj", "2"},
+                 {"merge", "--ll", "1", b}}) {
+            const TRun run = RunCli(args);
+            EXPECT_TRUE(run.Status == 1 || run.Status == 2) << run.Status;
+            EXPECT_TRUE(IsUtf8(run.Err)) << run.Err;
+            EXPECT_TRUE(IsUtf8(run.Out)) << run.Out;
+            if (run.Status == 2) {
+                EXPECT_NE(run.Err.find("\\x"), std::string::npos) << run.Err;
+            }
+            ++checked;
+        }
+    }
+    EXPECT_EQ(checked, 64);
+    const TRun shown = RunCli({"report\xFF\xFE"});
+    EXPECT_NE(shown.Err.find("unknown command 'report\\xFF\\xFE'"), std::string::npos) << shown.Err;
+    const TRun chinese = RunCli({"报告"});
+    EXPECT_NE(chinese.Err.find("unknown command '报告'"), std::string::npos) << chinese.Err;
+}
+
+// An output that cannot be written - closed, or a pipe whose reader went away - ends with
+// status 3 and a line on the error output, never with a signal.
+TEST(cli_Program, AnOutputThatCannotBeWrittenIsStatusThree) {
+    for (const bool closedOutput : {true, false}) {
+        SCOPED_TRACE(closedOutput ? "closed" : "broken pipe");
+        int outPipe[2], errPipe[2];
+        ASSERT_EQ(pipe(outPipe), 0);
+        ASSERT_EQ(pipe(errPipe), 0);
+        close(outPipe[0]); // the reader is gone before anything is written
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        if (closedOutput)
+            posix_spawn_file_actions_addclose(&actions, 1);
+        else
+            posix_spawn_file_actions_adddup2(&actions, outPipe[1], 1);
+        posix_spawn_file_actions_adddup2(&actions, errPipe[1], 2);
+        posix_spawn_file_actions_addclose(&actions, errPipe[0]);
+        std::vector<std::string> storage = {PETCALC_CLI_PATH, "merge", "--ll", "9", "--tp", "9",
+                                            "--ys",           "9",     "--jg", "9"};
+        std::vector<char*> argv;
+        for (std::string& a : storage)
+            argv.push_back(a.data());
+        argv.push_back(nullptr);
+        pid_t pid = 0;
+        ASSERT_EQ(posix_spawn(&pid, PETCALC_CLI_PATH, &actions, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(outPipe[1]);
+        close(errPipe[1]);
+        std::string err;
+        char buffer[512];
+        for (ssize_t n; (n = read(errPipe[0], buffer, sizeof buffer)) > 0;)
+            err.append(buffer, std::size_t(n));
+        close(errPipe[0]);
+        int status = 0;
+        ASSERT_EQ(waitpid(pid, &status, 0), pid);
+        ASSERT_TRUE(WIFEXITED(status)) << "ended by signal " << WTERMSIG(status);
+        EXPECT_EQ(WEXITSTATUS(status), 3);
+        EXPECT_EQ(err, "petcalc-cli: the output could not be written\n");
+    }
+}
+
 TEST(cli_Program, HelpInEnglishAndChinese) {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--help"}, {"-h"}, {"checkup", "--dj", "3", "--help"}}) {

@@ -57,7 +57,8 @@ cleanup() {
 trap cleanup EXIT
 
 # Starts the program with a stub xdg-open first on PATH that records each address it is given
-# in $WORK/opened-urls, and waits for the main window (MAIN).
+# in $WORK/opened-urls, and waits for the main window (MAIN). Arguments, when given, are a
+# command the program is started through (env with settings, for instance).
 e2e_start() {
     mkdir -p "$WORK/stub-bin" "$PETCALC_ARTIFACTS"
     cat >"$WORK/stub-bin/xdg-open" <<EOF
@@ -66,7 +67,7 @@ printf '%s\n' "\$1" >>"$WORK/opened-urls"
 EOF
     chmod +x "$WORK/stub-bin/xdg-open"
     : >"$WORK/opened-urls"
-    PATH="$WORK/stub-bin:$PATH" "$PETCALC_BIN" >"$WORK/stdout" 2>"$WORK/stderr" &
+    PATH="$WORK/stub-bin:$PATH" "$@" "$PETCALC_BIN" >"$WORK/stdout" 2>"$WORK/stderr" &
     APP=$!
     MAIN=$(e2e_wait_window "$MAIN_TITLE" 15) || fail "the main window did not appear"
     xdotool windowfocus --sync "$MAIN"
@@ -244,6 +245,26 @@ e2e_expect_message() {
 e2e_quit() {
     e2e_close_window "$MAIN"
     e2e_finish
+}
+
+# Runs the program with the given command prefix where it cannot start, and checks that it ends
+# at once with the status and exactly the one line of error output given.
+e2e_expect_refusal() {
+    local status=$1 line=$2 got
+    shift 2
+    got=0
+    timeout 20 "$@" "$PETCALC_BIN" >"$WORK/stdout" 2>"$WORK/stderr" || got=$?
+    [ "$got" = "$status" ] || fail "exit status $got, expected $status; error output: $(cat "$WORK/stderr")"
+    [ "$(cat "$WORK/stderr")" = "$line" ] ||
+        fail "error output [$(cat "$WORK/stderr")], expected the one line [$line]"
+    [ ! -s "$WORK/stdout" ] || fail "output on stdout: $(cat "$WORK/stdout")"
+}
+
+# Checks that the program wrote nothing to its error output (or exactly the given text).
+e2e_expect_stderr() {
+    local want=${1:-}
+    [ "$(cat "$WORK/stderr")" = "$want" ] ||
+        fail "error output [$(cat "$WORK/stderr")], expected [$want]"
 }
 
 e2e_finish() {

@@ -11,7 +11,7 @@ for tool in xvfb-run Xvfb xdotool xclip xprop /usr/bin/import; do
         exit 77
     fi
 done
-export PETCALC_BIN=$2 PETCALC_CLI=$3 PETCALC_ARTIFACTS=$4
+export PETCALC_BIN=$(realpath "$2") PETCALC_CLI=$(realpath "$3") PETCALC_ARTIFACTS=$4
 export PETCALC_SOURCE=$(cd "$here/../.." && pwd)
 export SCENARIO=$scenario
 # In sanitizer builds: leaks of the desktop libraries are not ours.

@@ -37,6 +37,11 @@ void THeadlessBackend::SetSurfaceState(HWND wnd, TSurfaceState state, bool activ
     auto it = Surfaces.find(wnd);
     if (it == Surfaces.end())
         return;
+    if (state == TSurfaceState::Minimized) {
+        if (!HasWindowManager || it->second.State == TSurfaceState::Minimized)
+            return;
+        InputSurfaceMinimized(wnd, true);
+    }
     it->second.State = state;
     if (activate && state != TSurfaceState::Hidden && state != TSurfaceState::Minimized &&
         it->second.Kind != TSurfaceKind::Popup)
@@ -44,6 +49,11 @@ void THeadlessBackend::SetSurfaceState(HWND wnd, TSurfaceState state, bool activ
     if ((state == TSurfaceState::Hidden || state == TSurfaceState::Minimized) &&
         DesktopFocus == wnd)
         DesktopFocus = nullptr;
+}
+
+void THeadlessBackend::RestoreFromTaskBar(HWND wnd) {
+    InputSurfaceMinimized(wnd, false);
+    Pump();
 }
 
 void THeadlessBackend::MoveSurface(HWND wnd, const TRect& bounds) {

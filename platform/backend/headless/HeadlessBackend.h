@@ -66,6 +66,12 @@ public:
     void AdvanceTime(std::uint64_t ms);
     void Pump();
 
+    // With a window manager (the default) a minimize request is carried out and reported back;
+    // without one, as on a bare X server, it is ignored and nothing is reported.
+    void SetWindowManager(bool present) { HasWindowManager = present; }
+    // The user restores a minimized window from the task bar.
+    void RestoreFromTaskBar(HWND wnd);
+
     // Called when a message loop would wait: it may inject input or close windows. Returns
     // false when it has nothing more to do.
     void SetIdleHandler(std::function<bool()> handler) { IdleHandler = std::move(handler); }
@@ -99,6 +105,7 @@ private:
     std::string Clipboard;
     TPoint Pointer;
     std::function<bool()> IdleHandler;
+    bool HasWindowManager = true;
 };
 
 // Starts the window layer on a new headless backend and returns it (owned by the layer).

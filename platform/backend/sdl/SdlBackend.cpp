@@ -15,6 +15,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <map>
+#include <string>
 #include <unistd.h>
 
 namespace {
@@ -425,6 +426,7 @@ private:
         return Shape == TShape::Present;
     }
     std::array<SDL_Cursor*, 11> Cursors{};
+    Uint16 TextKeyMods = 0; // modifiers of the last key pressed: the one that typed the text
 
     SDL_Window* Find(HWND wnd) {
         auto it = Windows.find(wnd);
@@ -434,6 +436,16 @@ private:
     HWND WndOfId(Uint32 id) {
         auto it = ById.find(id);
         return it == ById.end() ? nullptr : it->second;
+    }
+
+    // Without a window manager nobody gives the keyboard to a clicked window: once another
+    // program's window took it and went away, keys reach no window at all. A click on one of
+    // ours while none of them has the keyboard takes it back (the layer routes keys by its own
+    // focus, whichever of our surfaces holds the desktop's).
+    void TakeKeyboardBackOnClick(Uint32 windowId) {
+        SDL_Window* win = SDL_GetWindowFromID(windowId);
+        if (win && !SDL_GetKeyboardFocus() && !(SDL_GetWindowFlags(win) & SDL_WINDOW_TOOLTIP))
+            SDL_SetWindowInputFocus(win);
     }
 
     TPoint ScreenPoint(Uint32 windowId, int x, int y) {
@@ -459,6 +471,8 @@ private:
                                                                     : TMouseButton::Left;
             if (e.button.button > SDL_BUTTON_RIGHT)
                 break;
+            if (e.type == SDL_MOUSEBUTTONDOWN)
+                TakeKeyboardBackOnClick(e.button.windowID);
             InputMouseButton(ScreenPoint(e.button.windowID, e.button.x, e.button.y), b,
                              e.type == SDL_MOUSEBUTTONDOWN, MapMods(Uint16(SDL_GetModState())));
             break;
@@ -472,10 +486,17 @@ private:
         }
         case SDL_KEYDOWN:
         case SDL_KEYUP:
+            if (e.type == SDL_KEYDOWN)
+                TextKeyMods = e.key.keysym.mod;
             if (int vk = MapKey(e.key.keysym.sym))
                 InputKey(vk, e.type == SDL_KEYDOWN, MapMods(e.key.keysym.mod));
             break;
         case SDL_TEXTINPUT:
+            // The text of a chord with the left Alt key (Alt+Space, Alt+letter) is a command
+            // for the window, never typed text. The right Alt key is AltGr on many keyboards
+            // and types characters of its own.
+            if ((TextKeyMods & KMOD_LALT) && !(TextKeyMods & KMOD_CTRL))
+                break;
             InputText(e.text.text);
             break;
         case SDL_WINDOWEVENT: {
@@ -528,18 +549,31 @@ int IgnoreVanishedWindows(Display* display, XErrorEvent* error) {
 // The connection to the display is gone (the X server ended). Nothing can be shown or asked any
 // more and the program keeps no data, so it ends at once with one line: running the usual exit
 // path would call into the dead connection again from destructors and never finish.
+char gLostMessage[160] = "the connection to the display was lost\n";
+
 int DisplayConnectionLost(Display*) {
-    static const char message[] = "the connection to the display was lost\n";
-    ssize_t ignored = write(2, message, sizeof(message) - 1);
+    ssize_t ignored = write(2, gLostMessage, std::strlen(gLostMessage));
     (void)ignored;
     _exit(1);
+}
+
+// Why the display could not be opened, in the words of a user.
+std::string NoDisplayReason() {
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display)
+        return "cannot open the display: none is set (DISPLAY is empty)";
+    return std::string("cannot open the display \"") + display +
+           "\": no X server answers there, or it refused the connection";
 }
 } // namespace
 
 std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
     const char* name = programName && *programName ? programName : "program";
-    if (!std::getenv("SDL_VIDEODRIVER"))
-        SDL_SetHint(SDL_HINT_VIDEODRIVER, "x11");
+    std::snprintf(gLostMessage, sizeof gLostMessage, "%s: the connection to the display was lost\n",
+                  name);
+    // The program reads no environment of its own: whatever SDL_VIDEODRIVER says, it draws on
+    // the desktop's X display (a dummy or offscreen driver would run with no window at all).
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "x11", SDL_HINT_OVERRIDE);
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
@@ -548,7 +582,7 @@ std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
     // error still on its way then (a window that went away just before) must not end the program.
     gPreviousXErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
-        std::fprintf(stderr, "%s: cannot open the display (%s)\n", name, SDL_GetError());
+        std::fprintf(stderr, "%s: %s\n", name, NoDisplayReason().c_str());
         std::exit(1);
     }
     XSetErrorHandler(IgnoreVanishedWindows);

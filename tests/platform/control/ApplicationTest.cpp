@@ -87,6 +87,18 @@ TEST_F(TApplicationTest, OnExceptionReplacesTheMessageBox) {
     EXPECT_TRUE(Boxes.empty());
 }
 
+// When the message box cannot be shown itself (no font, no display), the exception goes to the
+// error output as one UTF-8 line with the title, and nothing escapes.
+TEST_F(TApplicationTest, AnExceptionThatNoBoxCanShowGoesToTheErrorOutput) {
+    App->SetTitle("Pets \xB3\xE8"); // GBK for 宠
+    App->SetMessageBoxFunction([](HWND, const std::string&, const std::string&, UINT) -> int {
+        throw Exception("no font for the box");
+    });
+    testing::internal::CaptureStderr();
+    EXPECT_NO_THROW(App->ShowException(Exception("line one\r\nline \xB3\xE8")));
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), "Pets 宠: line one  line 宠\n");
+}
+
 TEST_F(TApplicationTest, ClosingTheMainFormEndsRunWithZero) {
     bool closeAsked = false;
     Main->OnCloseQuery = [&](TPersistent*, bool& can) {

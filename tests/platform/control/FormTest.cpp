@@ -272,6 +272,7 @@ TEST_F(TControlTest, WindowStateAndBorderStyleReachTheWindow) {
     EXPECT_FALSE(IsZoomed(form->Handle()));
     EXPECT_EQ(form->WindowState(), wsNormal);
     form->SetWindowState(wsMinimized);
+    Pump(); // the desktop reports the minimize back
     EXPECT_TRUE(IsIconic(form->Handle()));
 }
 

@@ -121,6 +121,29 @@ TEST(Text, DoubleByteCharactersAreOneGlyph) {
               f.Dc.GetTextExtentPoint32("A").cx);
 }
 
+// Text with thousands of different characters (every GB2312 hanzi) keeps the glyph cache of a
+// font bounded, and what it measures does not change when glyphs are rendered again.
+TEST(Text, TheGlyphCacheStaysBoundedUnderManyDifferentCharacters) {
+    TTextFixture f(SongFace);
+    const auto font = TRealizedFont::Get(SongFace);
+    std::vector<std::string> runs;
+    for (int lead = 0xB0; lead <= 0xF7; ++lead) {
+        std::string run;
+        for (int trail = 0xA1; trail <= 0xFE; ++trail)
+            run += {char(lead), char(trail)};
+        runs.push_back(run);
+    }
+    std::vector<int> widths;
+    std::size_t most = 0;
+    for (const std::string& run : runs) {
+        widths.push_back(f.Dc.GetTextExtentPoint32(run).cx);
+        most = std::max(most, font->CachedGlyphs());
+    }
+    EXPECT_LE(most, TRealizedFont::kMaxCachedGlyphs + 94) << "one run of 94 beyond the bound";
+    for (std::size_t i = 0; i < runs.size(); ++i)
+        EXPECT_EQ(f.Dc.GetTextExtentPoint32(runs[i]).cx, widths[i]) << i;
+}
+
 TEST(Text, MissingGlyphsComeFromAnotherFace) {
     // The Latin UI face has no Chinese; the characters still appear.
     TTextFixture f(UiFace);

@@ -3,16 +3,20 @@
 #include "platform/control/Application.h"
 #include "platform/control/Form.h"
 #include "platform/control/Panel.h"
+#include "platform/control/PopupMenu.h"
 #include "platform/core/Gbk.h"
 #include "platform/native/NativeConst.h"
 #include "platform/native/ScrollInfo.h"
 #include "platform/stdctrls/CustomMemo.h"
 #include "platform/stdctrls/RadioButton.h"
 #include "platform/stdctrls/StaticText.h"
+#include "platform/window/MenuWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 // A headless window layer, an application and a shown frameless form at (100,100).
@@ -67,6 +71,48 @@ TEST_F(NativeControlsTest, EditTextAndOnChangeFollowTypingAndWrites) {
     EXPECT_EQ(edit->Text(), Utf8ToGbk("4中2"));
     edit->SetMaxLength(-5);
     EXPECT_EQ(edit->MaxLength(), 0);
+}
+
+TEST_F(NativeControlsTest, AnEditWithAPopupMenuShowsItInsteadOfItsOwnMenu) {
+    auto* edit = Make<TEdit>({10, 10, 131, 31});
+    edit->SetText("pet");
+    auto* menu = new TPopupMenu(Form);
+    std::vector<std::string> chosen;
+    menu->Add("&Clear", [&](TPersistent*) { chosen.push_back("clear"); });
+    // Which menu is open: ours has one row, the edit's own eight.
+    int rows = 0;
+    Desk->SetIdleHandler([&] {
+        HWND open = nullptr;
+        for (HWND h : GetTopLevelWindows())
+            if (GetClassName(h) == kMenuWindowClass)
+                open = h;
+        if (!open) {
+            ADD_FAILURE() << "no menu";
+            return false;
+        }
+        TRect r;
+        GetClientRect(open, &r);
+        rows = r.Height() < 40 ? 1 : 8;
+        Desk->PressKey(rows == 1 ? 'C' : VK_ESCAPE); // Clear in ours
+        return true;
+    });
+    Desk->Click(At(edit, {60, 8}), TMouseButton::Right);
+    EXPECT_EQ(rows, 8);
+    EXPECT_TRUE(chosen.empty());
+
+    edit->SetPopupMenu(menu);
+    rows = 0;
+    Desk->Click(At(edit, {60, 8}), TMouseButton::Right);
+    EXPECT_EQ(rows, 1);
+    EXPECT_EQ(chosen, std::vector<std::string>{"clear"});
+    edit->SetFocus();
+    Desk->KeyDown(VK_SHIFT, ssShift);
+    Desk->PressKey(VK_F10, ssShift);
+    Desk->KeyUp(VK_SHIFT);
+    Desk->PressKey(VK_APPS);
+    Desk->SetIdleHandler(nullptr);
+    EXPECT_EQ(chosen, (std::vector<std::string>{"clear", "clear", "clear"}));
+    EXPECT_EQ(edit->Text(), "pet");
 }
 
 TEST_F(NativeControlsTest, EditSettingsReachTheWindowWhenItIsCreated) {

@@ -192,6 +192,10 @@ TEST_F(InputTest, TypedTextArrivesAsGbkBytesAndControlKeysAsCharacters) {
     Desk->Type("a\xE5\xAE\xA0"); // "a" and U+5BA0 (GBK B3 E8)
     Desk->PressKey(VK_RETURN);
     Desk->PressKey('A', ssCtrl);
+    // Ctrl with Alt is AltGr on many keyboards: no control character (Ctrl+Alt+H is no
+    // Backspace, Ctrl+Alt+V no paste).
+    Desk->PressKey('H', ssCtrl | ssAlt);
+    Desk->PressKey('V', ssCtrl | ssAlt);
     EXPECT_EQ(Take(), (std::vector<TLogEntry>{{Left, WM_CHAR, 'a', 1},
                                               {Left, WM_CHAR, 0xB3, 1},
                                               {Left, WM_CHAR, 0xE8, 1},

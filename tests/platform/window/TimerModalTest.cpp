@@ -228,12 +228,82 @@ TEST_F(TimerModalTest, PlacementStatesAndTheWorkArea) {
     ShowWindow(w, SW_RESTORE);
     EXPECT_EQ(GetWindowBounds(w), Bounds(462, 344, 100, 50));
     ShowWindow(w, SW_MINIMIZE);
+    Desk->Pump(); // the desktop reports the minimize back
     EXPECT_TRUE(IsIconic(w));
     EXPECT_EQ(Desk->Surface(w)->State, TSurfaceState::Minimized);
     EXPECT_EQ(WindowFromPoint({500, 360}), nullptr);
     ShowWindow(w, SW_RESTORE);
     EXPECT_FALSE(IsIconic(w));
     EXPECT_EQ(WindowFromPoint({500, 360}), w);
+}
+
+// On a desktop without a window manager (a bare X server, a kiosk) a minimize request is never
+// carried out and never confirmed: the window stays on the screen and keeps taking input.
+TEST_F(TimerModalTest, AMinimizeTheDesktopDoesNotCarryOutLeavesTheWindowUsable) {
+    Desk->SetWindowManager(false);
+    HWND w = TopLevel(Bounds(100, 100, 200, 100), WS_POPUP | WS_VISIBLE | WS_CAPTION | WS_SYSMENU);
+    HWND box = Child(w, Bounds(10, 10, 50, 20));
+    SetActiveWindow(w);
+    Desk->Pump();
+    SendMessage(w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Desk->AdvanceTime(1000);
+    EXPECT_FALSE(IsIconic(w));
+    EXPECT_EQ(GetActiveWindow(), w);
+    Watched = {WM_LBUTTONDOWN, WM_CHAR};
+    TPoint onBox(5, 5);
+    ClientToScreen(box, &onBox);
+    Desk->Click(onBox);
+    SetFocus(box);
+    Desk->Type("7");
+    EXPECT_EQ(TakeMessages(), (std::vector<UINT>{WM_LBUTTONDOWN, WM_CHAR}));
+    // The same window on a desktop that carries the request out leaves the screen, and comes
+    // back from the task bar.
+    Desk->SetWindowManager(true);
+    SendMessage(w, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Desk->Pump();
+    EXPECT_TRUE(IsIconic(w));
+    EXPECT_EQ(WindowFromPoint(onBox), nullptr);
+    Desk->RestoreFromTaskBar(w);
+    EXPECT_FALSE(IsIconic(w));
+    EXPECT_EQ(WindowFromPoint(onBox), box);
+}
+
+// A minimized modal window is brought back when its disabled owner is activated; closing it
+// gives the owner back its input in every case.
+TEST_F(TimerModalTest, AMinimizedModalWindowComesBackAndItsOwnerIsEnabledAfterwards) {
+    for (bool windowManager : {true, false}) {
+        SCOPED_TRACE(windowManager ? "with a window manager" : "without one");
+        Desk->SetWindowManager(windowManager);
+        HWND main = TopLevel(Bounds(0, 0, 200, 200), WS_POPUP | WS_VISIBLE | WS_CAPTION);
+        HWND dialog =
+            TopLevel(Bounds(300, 300, 100, 80), WS_POPUP | WS_CAPTION | WS_SYSMENU, "Test", main);
+        int step = 0;
+        bool iconic = true;
+        Desk->SetIdleHandler([&]() {
+            switch (step++) {
+            case 0:
+                SendMessage(dialog, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+                return true;
+            case 1:
+                EXPECT_EQ(IsIconic(dialog), windowManager);
+                EXPECT_FALSE(IsWindowEnabled(main));
+                InputSurfaceActivated(main, true); // the user clicks the owner
+                iconic = IsIconic(dialog);
+                return true;
+            case 2:
+                Desk->PressKey(VK_F4, ssAlt);
+                return true;
+            default:
+                return false;
+            }
+        });
+        RunModalLoop(dialog);
+        Desk->SetIdleHandler(nullptr);
+        EXPECT_FALSE(iconic) << "the modal window stays minimized";
+        EXPECT_EQ(step, 3);
+        EXPECT_TRUE(IsWindowEnabled(main));
+        DestroyWindow(main);
+    }
 }
 
 TEST_F(TimerModalTest, AnIdleLoopWaitsForTheNextTimerInsteadOfSpinning) {
