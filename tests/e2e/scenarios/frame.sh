@@ -1,6 +1,6 @@
 # The skinned frame as a person uses it: the main window is dragged by its title bar, the result
-# window closes with its close button and with Alt+F4, and the main window's close button ends
-# the program with status 0.
+# window closes with its close button and with Alt+F4, the minimize button asks the desktop to
+# minimize the main window, and the main window's close button ends the program with status 0.
 source "$(dirname "$0")/../lib.sh"
 e2e_start
 
@@ -42,4 +42,21 @@ done
 e2e_fill mbdj 41
 [ "$(e2e_copy_with ctrl+a ctrl+c)" = 41 ] || fail "the main window did not take input back"
 
+# The minimize button, left of the close button: without a window manager the desktop never
+# carries it out, so the request itself (WM_CHANGE_STATE to the root window) is what is seen.
+if command -v xev >/dev/null 2>&1; then
+    xev -root -event substructure >"$WORK/root-events" 2>/dev/null &
+    xev_pid=$!
+    sleep 0.3
+    e2e_click_window "$MAIN" $(($(e2e_width "$MAIN") - CLOSE_FROM_RIGHT - 18)) "$CLOSE_FROM_TOP"
+    sleep 0.5
+    kill "$xev_pid" 2>/dev/null || true
+    wait "$xev_pid" 2>/dev/null || true
+    grep -q "WM_CHANGE_STATE" "$WORK/root-events" ||
+        fail "the minimize button did not ask the desktop to minimize the main window"
+else
+    e2e_log "xev is not installed: the minimize request is not checked"
+fi
+e2e_fill dj 5
+[ "$(e2e_copy_with ctrl+a ctrl+c)" = 5 ] || fail "the main window ignores input after minimize"
 e2e_quit
