@@ -15,6 +15,9 @@
 #include "platform/window/WinApi.h"
 #include "skin/SuiButton.h"
 #include "skin/SuiForm.h"
+#include "skin/SuiTitleBar.h"
+#include "skin/SuiTitleBarButtons.h"
+#include "skin/SuiTitleBarSections.h"
 
 #include <malloc.h>
 
@@ -314,6 +317,77 @@ TEST_F(BrokenBannerTest, AMissingOrCorruptBannerLeavesTheImageEmptyAndTheWindowW
         Backend->Pump();
         EXPECT_EQ(form->dj->Text(), "1");
         form->Free();
+    }
+}
+
+} // namespace
+
+namespace {
+
+class LayoutTest : public TAppFixture {};
+
+// The frames of both windows: theme, border, title bar buttons and sections with their pictures.
+TEST_F(LayoutTest, BothFramesCarryTheMacOSTitleBarWithItsPictures) {
+    struct TCase {
+        TsuiForm* Frame;
+        std::vector<TsuiTitleBarBtnType> Buttons;
+    } cases[] = {
+        {FormZuvo->suiForm1, {suiControlBox, suiClose, suiMin}},
+        {FormTishi->suiForm1, {suiControlBox, suiClose}},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Frame->Owner()->Name());
+        EXPECT_EQ(c.Frame->UIStyle(), MacOS);
+        EXPECT_EQ(c.Frame->BorderColor(), TColor(8355711));
+        EXPECT_EQ(c.Frame->BorderWidth(), 1);
+        TsuiTitleBarButtons& buttons = c.Frame->TitleBar()->Buttons();
+        ASSERT_EQ(buttons.Count(), int(c.Buttons.size()));
+        for (int i = 0; i < buttons.Count(); ++i) {
+            EXPECT_EQ(buttons.Items(i)->ButtonType(), c.Buttons[i]) << i;
+            for (const TPicture* p :
+                 {&buttons.Items(i)->PicNormal(), &buttons.Items(i)->PicMouseOn(),
+                  &buttons.Items(i)->PicMouseDown()}) {
+                EXPECT_EQ(p->Width(), 17) << i;
+                EXPECT_EQ(p->Height(), 17) << i;
+            }
+        }
+        TsuiTitleBarSections& sections = c.Frame->TitleBar()->Sections();
+        ASSERT_EQ(sections.Count(), 3);
+        const struct {
+            TsuiTitleBarAlign Align;
+            int PictureWidth;
+            bool Stretch;
+        } want[] = {{suiLeft, 48, false}, {suiRight, 48, false}, {suiClient, 49, true}};
+        for (int i = 0; i < 3; ++i) {
+            EXPECT_EQ(sections.Items(i)->Align(), want[i].Align) << i;
+            EXPECT_EQ(sections.Items(i)->Picture().Width(), want[i].PictureWidth) << i;
+            EXPECT_EQ(sections.Items(i)->Picture().Height(), 23) << i;
+            EXPECT_EQ(sections.Items(i)->Stretch(), want[i].Stretch) << i;
+        }
+    }
+    EXPECT_EQ(FormZuvo->Height(), 397);
+    EXPECT_EQ(FormTishi->suiForm1->Caption(), Gbk("提示"));
+    EXPECT_TRUE(FormTishi->Memo->Properties().ReadOnly());
+    EXPECT_EQ(FormTishi->Memo->Properties().ScrollBars(), ssVertical);
+}
+
+// Tab from dj walks the tab stops in the layout's order; the radio button reached is the
+// checked one.
+TEST_F(LayoutTest, TabWalksTheFieldsButtonsAndTheCheckedRadioButtonInOrder) {
+    for (bool mount : {false, true}) {
+        SCOPED_TRACE(mount ? "Qi checked" : "Shi checked");
+        ClickOn(mount ? static_cast<TControl*>(FormZuvo->Qi) : FormZuvo->Shi);
+        TcxRadioButton* checked = mount ? FormZuvo->Qi : FormZuvo->Shi;
+        const std::vector<TWinControl*> order = {
+            FormZuvo->dj,   FormZuvo->czl, FormZuvo->qjn, FormZuvo->hjn, FormZuvo->qn,
+            FormZuvo->mbdj, FormZuvo->fx,  FormZuvo->xx,  checked,       FormZuvo->ll,
+            FormZuvo->tp,   FormZuvo->ys,  FormZuvo->jg,  FormZuvo->kx,  FormZuvo->dj};
+        FormZuvo->dj->SetFocus();
+        for (std::size_t i = 0; i + 1 < order.size(); ++i) {
+            ASSERT_TRUE(order[i]->Focused()) << "step " << i << " " << order[i]->Name();
+            Backend->PressKey(VK_TAB);
+        }
+        EXPECT_TRUE(order.back()->Focused());
     }
 }
 
