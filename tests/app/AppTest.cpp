@@ -183,6 +183,8 @@ TEST_F(AppTest, CheckupShowsTheReportInTheResultWindowAndGivesTheFocusBack) {
     const TShown shown = ReportFrom([&] { Backend->PressKey(VK_RETURN); });
     ASSERT_EQ(shown.Count, 1);
     EXPECT_EQ(shown.Caption, expected.Caption);
+    EXPECT_EQ(FormTishi->suiForm1->TitleBar()->Caption(), expected.Caption)
+        << "the title bar shows the report's caption";
     EXPECT_EQ(WithoutTrailingBreaks(shown.MemoText), JoinedLines(expected));
     EXPECT_EQ(shown.MemoText.find(Gbk("测试下")), std::string::npos);
     // The first line ends in a line break: an empty line follows it.
