@@ -82,7 +82,8 @@ void CheckAsGbk(std::string_view gbk) {
         expected = c.Offset + c.Length;
     }
     Require(expected == gbk.size(), "decoded characters do not reach the end");
-    for (std::size_t n : {std::size_t(0), gbk.size() / 2, gbk.size() - std::min<std::size_t>(1, gbk.size())}) {
+    for (std::size_t n :
+         {std::size_t(0), gbk.size() / 2, gbk.size() - std::min<std::size_t>(1, gbk.size())}) {
         const std::string_view cut = GbkTruncate(gbk, n);
         Require(cut.size() <= n || n >= gbk.size(), "truncation is too long");
         Require(cut.size() == gbk.size() || GbkCharStart(gbk, cut.size()) == cut.size(),

@@ -68,7 +68,8 @@ void Start() {
 long long NumberOf(const std::string& text) {
     const bool negative = !text.empty() && text[0] == '-';
     const std::string digits = negative ? text.substr(1) : text;
-    const bool hex = digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
+    const bool hex =
+        digits.size() > 1 && digits[0] == '0' && (digits[1] == 'x' || digits[1] == 'X');
     const unsigned long long magnitude =
         std::strtoull(digits.c_str() + (hex ? 2 : 0), nullptr, hex ? 16 : 10);
     return negative ? (long long)(0 - magnitude) : (long long)magnitude;

@@ -227,7 +227,7 @@ TLayoutToken TLayoutLexer::ScanString() {
     t.Line = FLine;
     t.Kind = ltString;
     const std::size_t start = FPos++; // opening quote
-    std::string segment; // UTF-8 bytes not yet converted
+    std::string segment;              // UTF-8 bytes not yet converted
     auto flush = [&]() {
         if (segment.empty())
             return;

@@ -209,8 +209,8 @@ void TLayoutReader::ReadBody(TComponent& component) {
 void TLayoutReader::ReadChild(TComponent& parent) {
     const TNestingGuard nesting = Nest(FLexer.Peek().Line);
     if (int(FLoadOrder.size()) > kMaxLayoutComponents)
-        Fail(FLexer.Peek().Line, "More than " + std::to_string(kMaxLayoutComponents) +
-                                     " components in the layout");
+        Fail(FLexer.Peek().Line,
+             "More than " + std::to_string(kMaxLayoutComponents) + " components in the layout");
     TLayoutToken name, cls;
     const TClassInfo* info = ReadObjectHeading(name, cls);
     TComponent* c = nullptr;
@@ -404,8 +404,8 @@ void TLayoutReader::ReadStringList(TPersistent& object, const TPropertyInfo& pro
             Fail(t.Line,
                  "A string or ')' expected in " + property.Name + " instead of " + t.Describe());
         if (int(lines.size()) >= kMaxStringListLines)
-            Fail(t.Line, "More than " + std::to_string(kMaxStringListLines) + " lines in " +
-                             property.Name);
+            Fail(t.Line,
+                 "More than " + std::to_string(kMaxStringListLines) + " lines in " + property.Name);
         lines.push_back(t.Text);
     }
     Apply(property.Name, line, [&] {

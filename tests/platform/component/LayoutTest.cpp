@@ -360,7 +360,6 @@ TEST_F(LayoutTest, RegistryRefusesDuplicatesAndUnknownParents) {
     EXPECT_EQ(props.back()->Name, "OnShow");
 }
 
-
 // ---- Limits ------------------------------------------------------------------------------------
 
 struct TLimitCase {
@@ -395,8 +394,7 @@ std::string Siblings(std::size_t n) {
 TEST_F(LayoutTest, EveryLimitHoldsAtItsValueAndRefusesOneMore) {
     const TLimitCase cases[] = {
         {"depth", Nested, std::size_t(kMaxLayoutDepth), "nested deeper than 32 levels"},
-        {"components", Siblings, std::size_t(kMaxLayoutComponents),
-         "More than 1024 components"},
+        {"components", Siblings, std::size_t(kMaxLayoutComponents), "More than 1024 components"},
         {"collection items",
          [](std::size_t n) { return "Buttons = <\n" + Repeat("item\nend\n", n) + ">\n"; },
          std::size_t(kMaxCollectionItems), "More than 1024 items in Buttons"},
@@ -421,8 +419,8 @@ TEST_F(LayoutTest, EveryLimitHoldsAtItsValueAndRefusesOneMore) {
                        "limit.layout");
             ADD_FAILURE() << c.Name << ": one more than the limit was read";
         } catch (const EReadError& e) {
-            EXPECT_NE(e.Message().find(c.Message), std::string::npos) << c.Name << ": "
-                                                                      << e.Message();
+            EXPECT_NE(e.Message().find(c.Message), std::string::npos)
+                << c.Name << ": " << e.Message();
             EXPECT_EQ(e.Message().rfind("limit.layout(", 0), 0u) << e.Message();
         }
         EXPECT_EQ(over->ComponentCount(), 0) << c.Name;
