@@ -26,57 +26,85 @@ char32_t ConvertOne(iconv_t cd, const unsigned char* bytes, std::size_t len) {
     return out;
 }
 
-// The double-byte table, decoded once through iconv: index (lead - 0x81) * 191 + (trail - 0x40).
+// The double-byte table, filled one character at a time as characters are first met: building
+// all of it at once took longer than the rest of the program's start-up. Decoding goes through
+// GB18030 (which fills the gaps GBK leaves); a character is written back as GBK only when GBK
+// holds it and its bytes read back as the same character.
 class TGbkTable {
 public:
-    static const TGbkTable& Instance() {
+    static TGbkTable& Instance() {
         static TGbkTable table;
         return table;
     }
 
-    char32_t Decode(unsigned char lead, unsigned char trail) const {
-        return Codes[std::size_t(lead - 0x81) * 191 + std::size_t(trail - 0x40)];
+    TGbkTable(const TGbkTable&) = delete;
+    TGbkTable& operator=(const TGbkTable&) = delete;
+
+    char32_t Decode(unsigned char lead, unsigned char trail) {
+        char32_t& code = Codes[std::size_t(lead - 0x81) * 191 + std::size_t(trail - 0x40)];
+        if (code == kNotYet) {
+            const unsigned char pair[2] = {lead, trail};
+            code = FromGb18030 == kNoConverter ? 0 : ConvertOne(FromGb18030, pair, 2);
+            if (code == 0)
+                code = kReplacement;
+        }
+        return code;
     }
 
     // GBK bytes (one or two) for a code point; empty when GBK cannot hold it.
-    std::string Encode(char32_t code) const {
+    std::string Encode(char32_t code) {
         if (code < 0x80)
             return std::string(1, char(code));
-        auto it = Reverse.find(code);
-        if (it == Reverse.end())
-            return {};
-        if (it->second < 0x100)
-            return std::string(1, char(it->second));
-        return std::string{char(it->second >> 8), char(it->second & 0xFF)};
+        if (code == 0x20AC)
+            return std::string(1, char(0x80)); // the euro sign is the single byte 0x80
+        auto known = Encoded.find(code);
+        if (known != Encoded.end())
+            return known->second;
+        std::string bytes = EncodeNew(code);
+        Encoded.emplace(code, bytes);
+        return bytes;
     }
 
 private:
-    std::vector<char32_t> Codes;
-    std::unordered_map<char32_t, unsigned> Reverse;
+    static constexpr char32_t kNotYet = 0;
+    static inline const iconv_t kNoConverter = iconv_t(-1);
 
-    TGbkTable() : Codes(std::size_t(126) * 191, kReplacement) {
-        iconv_t cd = iconv_open("UTF-32LE", "GB18030");
-        iconv_t gbk = iconv_open("UTF-32LE", "GBK");
-        if (cd == iconv_t(-1))
-            return;
-        for (unsigned lead = 0x81; lead <= 0xFE; ++lead)
-            for (unsigned trail = 0x40; trail <= 0xFE; ++trail) {
-                if (trail == 0x7F)
-                    continue;
-                unsigned char pair[2] = {static_cast<unsigned char>(lead),
-                                         static_cast<unsigned char>(trail)};
-                char32_t code = ConvertOne(cd, pair, 2);
-                if (code == 0)
-                    continue;
-                Codes[std::size_t(lead - 0x81) * 191 + std::size_t(trail - 0x40)] = code;
-                // Only characters GBK itself holds are written back as GBK.
-                if (gbk != iconv_t(-1) && ConvertOne(gbk, pair, 2) == code)
-                    Reverse.emplace(code, (lead << 8) | trail);
-            }
-        Reverse.emplace(0x20AC, 0x80); // the euro sign is the single byte 0x80
-        iconv_close(cd);
-        if (gbk != iconv_t(-1))
-            iconv_close(gbk);
+    std::vector<char32_t> Codes;
+    std::unordered_map<char32_t, std::string> Encoded;
+    iconv_t FromGb18030;
+    iconv_t ToGbk;
+
+    TGbkTable()
+        : Codes(std::size_t(126) * 191, kNotYet), FromGb18030(iconv_open("UTF-32LE", "GB18030")),
+          ToGbk(iconv_open("GBK", "UTF-32LE")) {}
+
+    ~TGbkTable() {
+        if (FromGb18030 != kNoConverter)
+            iconv_close(FromGb18030);
+        if (ToGbk != kNoConverter)
+            iconv_close(ToGbk);
+    }
+
+    std::string EncodeNew(char32_t code) {
+        if (ToGbk == kNoConverter || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
+            return {};
+        char in[4];
+        for (int i = 0; i < 4; ++i)
+            in[i] = char((code >> (8 * i)) & 0xFF);
+        char out[4];
+        char* inp = in;
+        std::size_t inLeft = sizeof in;
+        char* outp = out;
+        std::size_t outLeft = sizeof out;
+        iconv(ToGbk, nullptr, nullptr, nullptr, nullptr);
+        if (iconv(ToGbk, &inp, &inLeft, &outp, &outLeft) == std::size_t(-1) || inLeft != 0 ||
+            sizeof out - outLeft != 2)
+            return {};
+        const auto lead = static_cast<unsigned char>(out[0]);
+        const auto trail = static_cast<unsigned char>(out[1]);
+        if (!IsGbkLeadByte(lead) || !IsGbkTrailByte(trail) || Decode(lead, trail) != code)
+            return {};
+        return std::string(out, 2);
     }
 };
 
