@@ -5,7 +5,8 @@
 // - the lexer ends with a token of the end or an EReadError; its lines never go back, names and
 //   strings stay within their limits, and a number reads back from its text;
 // - reading raises nothing but EReadError, whose message starts with the file name and line;
-// - a layout that reads is written out, and that text reads again and writes out the same.
+// - a layout that reads is written out, and that text reads again and writes out the same;
+// - a form that reads can be shown and painted.
 #include "app/AppLayouts.h"
 #include "app/BannerImage.h"
 #include "platform/backend/headless/HeadlessBackend.h"
@@ -52,8 +53,10 @@ private:
     TMethodTable FHandlers;
 };
 
+THeadlessBackend* Backend = nullptr;
+
 void Start() {
-    StartHeadlessWindowSystem();
+    Backend = &StartHeadlessWindowSystem();
     new TApplication(); // lives as long as the process
     Application->Initialize();
     RegisterControlClasses();
@@ -124,11 +127,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (root == nullptr)
         return 0;
     const std::string written = WriteLayout(*root);
+    if (auto* form = dynamic_cast<TCustomForm*>(root)) {
+        form->Show();
+        Backend->Pump();
+    }
     root->Free();
+    Backend->Pump(); // windows destroyed meanwhile are freed
     TComponent* again = Read(written, "written.layout");
     Require(again != nullptr, "a written layout does not read", written);
     const std::string rewritten = WriteLayout(*again);
     again->Free();
+    Backend->Pump();
     Require(rewritten == written, "a written layout reads back otherwise", written);
     return 0;
 }

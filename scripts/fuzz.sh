@@ -38,7 +38,9 @@ for target in "${targets[@]}"; do
     for f in $(seed_files "$short") fuzz/seeds/"$short"/*; do
         cp "$f" "$seeds/"
     done
+    dict=()
+    [ -f "fuzz/dicts/$short.dict" ] && dict=(-dict="fuzz/dicts/$short.dict")
     echo "fuzzing $name for ${seconds}s"
     "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-        -artifact_prefix="$build/fuzz-findings/$name-" "$corpus" "$seeds"
+        "${dict[@]}" -artifact_prefix="$build/fuzz-findings/$name-" "$corpus" "$seeds"
 done
