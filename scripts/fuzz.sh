@@ -41,6 +41,6 @@ for target in "${targets[@]}"; do
     dict=()
     [ -f "fuzz/dicts/$short.dict" ] && dict=(-dict="fuzz/dicts/$short.dict")
     echo "fuzzing $name for ${seconds}s"
-    "$target" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    "$target" -max_total_time="$seconds" -timeout=30 -rss_limit_mb=2048 -print_final_stats=1 \
         "${dict[@]}" -artifact_prefix="$build/fuzz-findings/$name-" "$corpus" "$seeds"
 done

@@ -162,6 +162,11 @@ public:
             if (c)
                 SDL_FreeCursor(c);
         }
+        // Errors of requests still on their way (an answer to a clipboard request whose window
+        // has gone) must reach this backend's error handler: SDL_Quit puts Xlib's own back,
+        // which ends the program with status 1, before it closes the display.
+        if (XDisplay)
+            XSync(XDisplay, False);
         SDL_Quit();
     }
 

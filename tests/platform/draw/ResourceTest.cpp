@@ -166,6 +166,35 @@ TEST(Jpeg, PicturesPastTheSizeLimitsAreRefusedBeforeDecoding) {
     }
 }
 
+// Found by fuzz_jpeg as a timeout: a 295-byte arithmetic-coded file whose data stops after a few
+// bytes. Arithmetic-coded data may end early (the rest is taken as zeros), so it is a valid
+// picture of 164 x 12544 pixels; the time it takes is bounded by the picture limits, which still
+// refuse it once it claims more.
+TEST(Jpeg, FuzzTimeoutArithmeticCodedDataEndingEarlyDecodesWithinTheLimits) {
+    auto file = FindResource(Fixtures(), "ARITH_SHORT", "JPG");
+    ASSERT_TRUE(file);
+    std::vector<std::uint8_t> bytes(file->begin(), file->end());
+    ASSERT_EQ(bytes.size(), 295u);
+    const TPixelBuffer px = DecodeJpeg(bytes.data(), bytes.size());
+    EXPECT_EQ(px.Width, 164);
+    EXPECT_EQ(px.Height, 12544);
+    // The same with a frame of 4097 x 4096 (height first in the frame header).
+    for (std::size_t i = 0; i + 9 < bytes.size(); ++i)
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xC9) {
+            bytes[i + 5] = 0x10;
+            bytes[i + 6] = 0x00;
+            bytes[i + 7] = 0x10;
+            bytes[i + 8] = 0x01;
+            break;
+        }
+    try {
+        DecodeJpeg(bytes.data(), bytes.size());
+        ADD_FAILURE() << "4097 x 4096 was decoded";
+    } catch (const EJPEG& e) {
+        EXPECT_NE(e.Message().find("out of range (4097 x 4096)"), std::string::npos) << e.Message();
+    }
+}
+
 TEST(Picture, LoadsBitmapOrJpegResourcesAndReportsChanges) {
     TPicture pic;
     int changes = 0;
