@@ -2,6 +2,7 @@
 
 #include "platform/control/Application.h"
 #include "platform/control/Form.h"
+#include "platform/control/PopupMenu.h"
 #include "platform/control/WinControl.h"
 #include "platform/core/Exception.h"
 
@@ -279,7 +280,7 @@ void TControl::SetTextValue(const std::string& text) {
     FText = text;
 }
 
-void TControl::SetPopupMenu(TComponent* menu) {
+void TControl::SetPopupMenu(TPopupMenu* menu) {
     if (FPopupMenu == menu)
         return;
     if (FPopupMenu)
@@ -318,7 +319,7 @@ TCustomForm* TControl::GetParentForm() const {
 
 LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     TMessage m{msg, wParam, lParam, 0};
-    WndProc(m);
+    WindowProc(m);
     return m.Result;
 }
 
@@ -379,9 +380,47 @@ void TControl::WndProc(TMessage& m) {
     case CM_DIALOGCHAR:
         CMDialogChar(m);
         return;
+    case CM_SYSCOLORCHANGE:
+        CMSysColorChange(m);
+        return;
+    case WM_CONTEXTMENU:
+        WMContextMenu(m);
+        return;
     default:
         DefaultHandler(m);
     }
+}
+
+void TControl::DoContextPopup(TPoint mousePos, bool& handled) {
+    if (OnContextPopup)
+        OnContextPopup(this, mousePos, handled);
+}
+
+void TControl::WMContextMenu(TMessage& m) {
+    if (m.Result != 0)
+        return;
+    TPoint screen = PointFromLParam(m.LParam);
+    bool fromKeyboard = screen == TPoint(-1, -1);
+    bool handled = false;
+    DoContextPopup(fromKeyboard ? screen : ScreenToClient(screen), handled);
+    if (handled) {
+        m.Result = 1;
+        return;
+    }
+    if (FPopupMenu && FPopupMenu->AutoPopup()) {
+        TPoint at = screen;
+        if (fromKeyboard)
+            at = FParent ? FParent->ClientToScreen({FLeft, FTop}) : TPoint(FLeft, FTop);
+        FPopupMenu->SetPopupComponent(this);
+        FPopupMenu->Popup(at.X, at.Y);
+        m.Result = 1;
+        return;
+    }
+    DefaultHandler(m);
+}
+
+void TControl::CMSysColorChange(TMessage& m) {
+    m.Result = 0;
 }
 
 void TControl::WMMouseButton(TMessage& m) {
@@ -489,6 +528,18 @@ void TControl::CMParentFontChanged(TMessage& m) {
         throw;
     }
     FUpdatingFromParent = false;
+}
+
+void TControl::InheritFont(const TFont& font) {
+    bool saved = FUpdatingFromParent;
+    FUpdatingFromParent = true;
+    try {
+        FFont->Assign(font);
+    } catch (...) {
+        FUpdatingFromParent = saved;
+        throw;
+    }
+    FUpdatingFromParent = saved;
 }
 
 void TControl::CMParentColorChanged(TMessage& m) {

@@ -14,6 +14,7 @@
 
 class TWinControl;
 class TCustomForm;
+class TPopupMenu;
 
 // Control styles: what a control class is and does.
 using TControlStyle = unsigned;
@@ -135,8 +136,11 @@ public:
     std::string Caption() const { return GetText(); }
     void SetCaption(const std::string& text) { SetText(text); }
 
-    TComponent* PopupMenu() const { return FPopupMenu; }
-    void SetPopupMenu(TComponent* menu);
+    // The context menu: a right click or the context-menu key (or Shift+F10) on the control
+    // pops it up, unless OnContextPopup handles the request first. A control without one
+    // leaves the request to its parent. A link: the control forgets a menu that is freed.
+    TPopupMenu* PopupMenu() const { return FPopupMenu; }
+    void SetPopupMenu(TPopupMenu* menu);
 
     TControlStyle ControlStyle() const { return FControlStyle; }
     void SetControlStyle(TControlStyle s) { FControlStyle = s; }
@@ -144,7 +148,12 @@ public:
     void SetControlState(TControlState s) { FControlState = s; }
 
     // --- Messages and painting -----------------------------------------------------------
+    // Hands a message to WindowProc and answers its result.
     LRESULT Perform(UINT msg, WPARAM wParam, LPARAM lParam);
+    // The way in for every message of the control: what its window receives and what Perform
+    // sends. A windowed control runs its window hooks first (TWinControl::AddWindowHook);
+    // then WndProc handles the message.
+    virtual void WindowProc(TMessage& message) { WndProc(message); }
     virtual void WndProc(TMessage& message);
     virtual void DefaultHandler(TMessage& message);
     // Marks the control for repainting (through its window, or its parent's window).
@@ -168,6 +177,7 @@ public:
     TNotifyEvent OnMouseEnter;
     TNotifyEvent OnMouseLeave;
     TNotifyEvent OnResize;
+    TContextPopupEvent OnContextPopup;
 
     // Performs a click as the mouse would (OnClick).
     virtual void Click();
@@ -209,9 +219,21 @@ protected:
     virtual void CMColorChanged(TMessage& message);
     virtual void CMTextChanged(TMessage& message);
     virtual void CMDialogChar(TMessage& message);
+    // The system colours changed: a control that keeps anything drawn with them drops it here.
+    // A windowed control passes the message on to each of its child controls.
+    virtual void CMSysColorChange(TMessage& message);
+    // WM_CONTEXTMENU (lParam: the screen point, or -1,-1 from the keyboard): OnContextPopup,
+    // then the PopupMenu at the point (from the keyboard at the control's top-left corner);
+    // Result 1 when the request was handled, else it goes to DefaultHandler.
+    virtual void WMContextMenu(TMessage& message);
+    virtual void DoContextPopup(TPoint mousePos, bool& handled);
 
     // Called when the font object changed (not through parent inheritance).
     virtual void FontChanged();
+    // Takes font as the control's font the way a parent's font comes in: ParentFont stays as it
+    // is; CM_FONTCHANGED follows as for any change of the font. For controls that keep their
+    // font in step with another object (a style) without turning ParentFont off.
+    void InheritFont(const TFont& font);
     // The rectangle of the control inside its parent's window that must be repainted.
     void InvalidateControl(bool isVisible, bool isOpaque);
 
@@ -242,5 +264,5 @@ private:
     bool FShowHint = false;
     bool FParentShowHint = true;
     std::string FText;
-    TComponent* FPopupMenu = nullptr;
+    TPopupMenu* FPopupMenu = nullptr;
 };

@@ -6,6 +6,7 @@
 #include "platform/control/GraphicControl.h"
 #include "platform/control/Image.h"
 #include "platform/control/Panel.h"
+#include "platform/control/PopupMenu.h"
 #include "platform/control/Timer.h"
 #include "platform/draw/Picture.h"
 
@@ -251,8 +252,13 @@ void RegisterControl() {
             [](TControl& c, bool v) { c.SetParentShowHint(v); })
         .Default(1)
         .Component(
-            "PopupMenu", [](TControl& c) { return c.PopupMenu(); },
-            [](TControl& c, TComponent* v) { c.SetPopupMenu(v); })
+            "PopupMenu", [](TControl& c) -> TComponent* { return c.PopupMenu(); },
+            [](TControl& c, TComponent* v) {
+                auto* menu = dynamic_cast<TPopupMenu*>(v);
+                if (v && !menu)
+                    throw EComponentError("'" + v->Name() + "' is no popup menu");
+                c.SetPopupMenu(menu);
+            })
         .Boolean(
             "ShowHint", [](TControl& c) { return c.ShowHint(); },
             [](TControl& c, bool v) { c.SetShowHint(v); })
@@ -441,6 +447,32 @@ void RegisterTimer() {
         .Default(1000)
         .Event<TNotifyEvent>("OnTimer", [](TTimer& t) -> TNotifyEvent& { return t.OnTimer; });
 }
+void RegisterMenus() {
+    RegisterComponentClass<TPopupMenu>("TPopupMenu", "TComponent")
+        .Boolean(
+            "AutoPopup", [](TPopupMenu& m) { return m.AutoPopup(); },
+            [](TPopupMenu& m, bool v) { m.SetAutoPopup(v); })
+        .Default(1)
+        .Event<TNotifyEvent>("OnPopup", [](TPopupMenu& m) -> TNotifyEvent& { return m.OnPopup; });
+    RegisterComponentClass<TMenuItem>("TMenuItem", "TComponent")
+        .String(
+            "Caption", [](TMenuItem& i) { return i.Caption(); },
+            [](TMenuItem& i, const std::string& v) { i.SetCaption(v); })
+        .Default("")
+        .Boolean(
+            "Checked", [](TMenuItem& i) { return i.Checked(); },
+            [](TMenuItem& i, bool v) { i.SetChecked(v); })
+        .Default(0)
+        .Boolean(
+            "Enabled", [](TMenuItem& i) { return i.Enabled(); },
+            [](TMenuItem& i, bool v) { i.SetEnabled(v); })
+        .Default(1)
+        .Boolean(
+            "Visible", [](TMenuItem& i) { return i.Visible(); },
+            [](TMenuItem& i, bool v) { i.SetVisible(v); })
+        .Default(1)
+        .Event<TNotifyEvent>("OnClick", [](TMenuItem& i) -> TNotifyEvent& { return i.OnClick; });
+}
 } // namespace
 
 void RegisterControlClasses() {
@@ -452,4 +484,5 @@ void RegisterControlClasses() {
     RegisterImage();
     RegisterForms();
     RegisterTimer();
+    RegisterMenus();
 }

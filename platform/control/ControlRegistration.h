@@ -3,9 +3,10 @@
 #include "platform/component/IdentMap.h"
 
 // Registers the control classes (TControl, TWinControl, TGraphicControl, TCustomControl,
-// TCustomPanel, TPanel, TImage, TCustomForm, TForm, TTimer) and the persistent classes they
-// carry (TFont, TPen, TBrush, TPicture, TSizeConstraints) with their published properties, so
-// that layouts can create them and set them. Calling it again does nothing.
+// TCustomPanel, TPanel, TImage, TCustomForm, TForm, TTimer, TPopupMenu, TMenuItem) and the
+// persistent classes they carry (TFont, TPen, TBrush, TPicture, TSizeConstraints) with their
+// published properties, so that layouts can create them and set them. Calling it again does
+// nothing.
 // A layout places a control at most kMaxLayoutPosition pixels from its parent's origin either
 // way; sizes (bounds, client size, constraints, bevel, border and pen widths) are at most
 // kMaxLayoutExtent and font heights and sizes at most kMaxLayoutFontHeight either way. Larger

@@ -59,6 +59,9 @@ using TMouseEvent =
 using TMouseMoveEvent = std::function<void(TPersistent* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TPersistent* Sender, std::uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TPersistent* Sender, char& Key)>;
+// A context menu is asked for at MousePos (client coordinates; -1,-1 from the keyboard); a
+// handler that shows its own sets Handled.
+using TContextPopupEvent = std::function<void(TPersistent* Sender, TPoint MousePos, bool& Handled)>;
 
 // The shift state of the keyboard now (and the mouse buttons held).
 TShiftState KeyboardShiftState();

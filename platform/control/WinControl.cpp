@@ -62,6 +62,11 @@ TWinControl* TWinControl::FindControl(HWND wnd) {
 TWinControl::TWinControl(TComponent* owner) : TControl(owner) {}
 
 TWinControl::~TWinControl() {
+    // Nothing reaches the hooks or this control's procedure from a chain still running.
+    *FAlive = false;
+    for (auto& entry : FHooks)
+        entry->Removed = true;
+    FHooks.clear();
     // Owned controls go while this control is still whole; children owned elsewhere go with it.
     DestroyComponents();
     while (!FControls.empty())
@@ -87,9 +92,97 @@ TWinControl::~TWinControl() {
     FHandle = nullptr;
 }
 
+// --- Window hooks ----------------------------------------------------------------------------
+
+// One message's walk down the hooks as they were when it arrived. A hook removed meanwhile is
+// passed over; the control's own procedure is not called once the control is gone.
+class TWinControl::THookChain {
+public:
+    THookChain(TWinControl* control, std::vector<std::shared_ptr<TWindowHookEntry>> hooks)
+        : Control(control), Alive(control->FAlive), Hooks(std::move(hooks)) {}
+
+    void Call(std::size_t index, TMessage& m) const {
+        while (index < Hooks.size() && !Runs(*Hooks[index]))
+            ++index;
+        if (index == Hooks.size()) {
+            if (*Alive)
+                Control->WndProc(m);
+            return;
+        }
+        // The entry is held here, so a hook that removes itself finishes safely.
+        std::shared_ptr<TWindowHookEntry> entry = Hooks[index];
+        TWndMethod previous = [this, index](TMessage& message) { Call(index + 1, message); };
+        entry->Hook(m, previous);
+    }
+
+private:
+    bool Runs(const TWindowHookEntry& e) const {
+        return !e.Removed && *Alive && !Control->ComponentState().Contains(csDestroying) &&
+               !e.Owner->ComponentState().Contains(csDestroying);
+    }
+
+    TWinControl* Control;
+    std::shared_ptr<bool> Alive;
+    std::vector<std::shared_ptr<TWindowHookEntry>> Hooks;
+};
+
+void TWinControl::AddWindowHook(TComponent* owner, TWindowHook hook) {
+    if (!owner)
+        throw EInvalidOperation("A window hook needs an owner");
+    if (!hook)
+        throw EInvalidOperation("A window hook needs a procedure");
+    for (auto& entry : FHooks) {
+        if (entry->Owner == owner && !entry->Removed) {
+            // Replaced in place; a chain running now keeps the procedure it started with.
+            auto replacement = std::make_shared<TWindowHookEntry>();
+            replacement->Owner = owner;
+            replacement->Hook = std::move(hook);
+            entry->Removed = true;
+            entry = replacement;
+            return;
+        }
+    }
+    auto entry = std::make_shared<TWindowHookEntry>();
+    entry->Owner = owner;
+    entry->Hook = std::move(hook);
+    FHooks.insert(FHooks.begin(), std::move(entry));
+    if (owner != this)
+        FreeNotification(owner);
+}
+
+void TWinControl::RemoveWindowHook(TComponent* owner) {
+    // The free notification link stays: the owner may be linked to this control otherwise too.
+    std::erase_if(FHooks, [owner](const std::shared_ptr<TWindowHookEntry>& e) {
+        if (e->Owner != owner)
+            return false;
+        e->Removed = true;
+        return true;
+    });
+}
+
+bool TWinControl::HasWindowHook(const TComponent* owner) const {
+    return std::any_of(FHooks.begin(), FHooks.end(),
+                       [owner](const auto& e) { return e->Owner == owner && !e->Removed; });
+}
+
+void TWinControl::WindowProc(TMessage& m) {
+    if (FHooks.empty()) {
+        WndProc(m);
+        return;
+    }
+    THookChain chain(this, FHooks);
+    chain.Call(0, m);
+}
+
+void TWinControl::Notification(TComponent* component, TOperation operation) {
+    TControl::Notification(component, operation);
+    if (operation == opRemove)
+        RemoveWindowHook(component);
+}
+
 void TWinControl::MainWndProc(TMessage& m) {
     try {
-        WndProc(m);
+        WindowProc(m);
     } catch (...) {
         if (!Application)
             throw;
@@ -288,7 +381,7 @@ void TWinControl::GetChildren(const std::function<void(TComponent*)>& proc, TCom
 void TWinControl::Broadcast(TMessage& message) {
     auto list = FControls;
     for (TControl* c : list) {
-        c->WndProc(message);
+        c->WindowProc(message);
         if (message.Result != 0)
             return;
     }
@@ -570,8 +663,12 @@ void TWinControl::MouseMessage(TMessage& m) {
     if (target && target != this) {
         TPoint local = p - TPoint(target->Left(), target->Top());
         TMessage forwarded{m.Msg, m.WParam, PointToLParam(local), 0};
-        target->WndProc(forwarded);
+        target->WindowProc(forwarded);
         m.Result = forwarded.Result;
+        // Releasing the right button over a graphic child asks for a context menu as it does
+        // over the window itself (WMContextMenu hands the request to the child).
+        if (m.Msg == WM_RBUTTONUP && FHandle)
+            SendMessage(FHandle, WM_CONTEXTMENU, WPARAM(FHandle), PointToLParam(ClientToScreen(p)));
         return;
     }
     TControl::WndProc(m);
@@ -617,6 +714,39 @@ void TWinControl::WMSetCursor(TMessage& m) {
         }
     }
     DefaultHandler(m);
+}
+
+void TWinControl::WMSysColorChange(TMessage& m) {
+    // Only top-level windows hear of the change from the window layer; the control passes it
+    // down its tree of controls.
+    Perform(CM_SYSCOLORCHANGE, 0, 0);
+    DefaultHandler(m);
+}
+
+void TWinControl::WMContextMenu(TMessage& m) {
+    TPoint screen = PointFromLParam(m.LParam);
+    bool fromHere = reinterpret_cast<HWND>(m.WParam) == FHandle && FHandle;
+    if (fromHere && !(screen == TPoint(-1, -1))) {
+        if (TControl* child = ControlAtPos(ScreenToClient(screen), false)) {
+            m.Result = child->Perform(WM_CONTEXTMENU, m.WParam, m.LParam);
+            if (m.Result != 0)
+                return;
+        }
+    }
+    TControl::WMContextMenu(m);
+}
+
+void TWinControl::CMSysColorChange(TMessage& m) {
+    TControl::CMSysColorChange(m);
+    auto list = FControls; // a handler may add or remove controls
+    for (TControl* c : list)
+        if (std::find(FControls.begin(), FControls.end(), c) != FControls.end())
+            c->Perform(CM_SYSCOLORCHANGE, 0, 0);
+    // Child windows that are no controls (a helper window of a control) hear it as a window.
+    if (FHandle)
+        for (HWND child : GetChildWindows(FHandle))
+            if (!FindControl(child))
+                SendMessage(child, WM_SYSCOLORCHANGE, 0, 0);
 }
 
 TWinControl* TWinControl::PreviewForm() const {
@@ -695,6 +825,9 @@ void TWinControl::WndProc(TMessage& m) {
         return;
     case WM_SETCURSOR:
         WMSetCursor(m);
+        return;
+    case WM_SYSCOLORCHANGE:
+        WMSysColorChange(m);
         return;
     case WM_KEYDOWN:
     case WM_SYSKEYDOWN: {

@@ -4,6 +4,8 @@
 #include "platform/core/PixelBuffer.h" // WinApi.h uses it without including it
 #include "platform/window/WinApi.h"
 
+#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -22,6 +24,12 @@ struct TCreateParams {
     std::uint32_t WindowClassBackground = clNoBackground;
 };
 
+// A window procedure as a callable: it handles the message and leaves its answer in Result.
+using TWndMethod = std::function<void(TMessage&)>;
+// A procedure put in front of a control's own: it sees the message first and calls previous
+// (the rest of the chain, down to the control's WndProc) when the control is to handle it too.
+using TWindowHook = std::function<void(TMessage& message, const TWndMethod& previous)>;
+
 // A control with a window of its own: it can hold other controls, take the focus and take part
 // in Tab navigation. The window is created on demand (HandleNeeded), with its parent's.
 class TWinControl : public TControl {
@@ -39,6 +47,21 @@ public:
     void RecreateWnd();
     // The control behind a window of this layer (nullptr for other windows).
     static TWinControl* FindControl(HWND wnd);
+
+    // --- Window hooks --------------------------------------------------------------------
+    // Puts hook in front of the control's window procedure on behalf of owner: from now on
+    // every message of the control (what its window receives and what Perform sends) goes to
+    // the hook first, which may answer it alone or call previous. The hook belongs to the
+    // control, not to its window, so it stays when the window is recreated. Hooks chain like
+    // replaced window procedures: the newest is in front and its previous leads to the one
+    // installed before it. An owner has one hook per control: adding again replaces its hook
+    // in place. The hook goes when RemoveWindowHook is called, when the owner is freed (the
+    // control asks for its free notification) and with the control. While the owner or the
+    // control is being destroyed the hook is passed over. An owner that is destroyed with a
+    // plain delete rather than Free removes its hooks in its own destructor.
+    void AddWindowHook(TComponent* owner, TWindowHook hook);
+    void RemoveWindowHook(TComponent* owner);
+    bool HasWindowHook(const TComponent* owner) const;
 
     // --- Children ------------------------------------------------------------------------
     int ControlCount() const { return int(FControls.size()); }
@@ -84,6 +107,7 @@ public:
     void Invalidate() override;
     void Update() override;
     void Repaint() override;
+    void WindowProc(TMessage& message) override;
     void WndProc(TMessage& message) override;
     void DefaultHandler(TMessage& message) override;
     void SetParent(TWinControl* parent) override;
@@ -142,6 +166,10 @@ protected:
     void CMVisibleChanged(TMessage& message) override;
     void CMEnabledChanged(TMessage& message) override;
     void CMTextChanged(TMessage& message) override;
+    void CMSysColorChange(TMessage& message) override;
+    // A request from a point over a graphic child goes to that child first.
+    void WMContextMenu(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
 
     std::vector<TControl*> FControls;   // graphic and windowed, bottom first
     std::vector<TWinControl*> FTabList; // windowed children in Tab order
@@ -159,8 +187,19 @@ private:
     void UpdateMouseControl(TPoint client);
     void ClearMouseControl();
     void WMSetCursor(TMessage& message);
+    void WMSysColorChange(TMessage& message);
 
     void FixupTabList();
+
+    struct TWindowHookEntry {
+        TComponent* Owner = nullptr;
+        TWindowHook Hook;
+        bool Removed = false;
+    };
+    class THookChain;
+
+    std::vector<std::shared_ptr<TWindowHookEntry>> FHooks; // newest first
+    std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 
     bool FTabStop = false;
     int FStoredTabOrder = -1; // read from a layout, applied when the parent's part is read

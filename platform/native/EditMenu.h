@@ -2,16 +2,16 @@
 
 #include "platform/core/Geometry.h"
 #include "platform/edit/EditText.h"
+#include "platform/window/MenuWindow.h"
 #include "platform/window/WinTypes.h"
 
 #include <string>
 #include <vector>
 
 // The context menu of the edit windows: Undo, Cut, Copy, Paste, Delete and Select All, each
-// greyed when it does not apply. It opens at a screen point (kept on the screen) and runs until
-// an item is chosen or the menu is dismissed. The mouse chooses by releasing over an item; the
-// keyboard moves with Up and Down, chooses with Enter or an item's underlined letter and
-// dismisses with Escape; a press outside the menu dismisses it.
+// greyed when it does not apply. It is the layer's popup menu window (TrackMenuWindow): it
+// opens at a screen point (kept on the work area) and runs until an item is chosen or the menu
+// is dismissed.
 struct TEditMenuItem {
     std::string Text; // GBK, "&" marks the accelerator letter; empty: a separator
     int Command = 0;
@@ -24,4 +24,4 @@ std::vector<TEditMenuItem> EditMenuItems(const TEditCommandStates& states);
 int TrackEditMenu(HWND owner, TPoint screen, const std::vector<TEditMenuItem>& items);
 
 // The class name of the menu window, so tests can find it.
-inline constexpr const char* kEditMenuClass = "PetCalcEditMenu";
+inline constexpr const char* kEditMenuClass = kMenuWindowClass;

@@ -163,15 +163,12 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         }
         return 0;
     case WM_KEYDOWN:
+        // The context-menu key asks through WM_CONTEXTMENU (as Shift+F10 does), so that a
+        // procedure put in front of this one can show a menu of its own.
+        if (int(wParam) == VK_APPS)
+            return Default(msg, wParam, lParam);
         KeyDown(int(wParam));
         return 0;
-    case WM_SYSKEYDOWN:
-        // Shift+F10 opens the context menu at the caret.
-        if (int(wParam) == VK_F10 && IsKeyDown(VK_SHIFT)) {
-            ShowContextMenu(-1);
-            return 0;
-        }
-        return Default(msg, wParam, lParam);
     case WM_CHAR:
         Char(static_cast<unsigned char>(wParam & 0xFF));
         return 0;
@@ -224,9 +221,9 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (p && FMemo) {
             TRect& c = p->rgrc[0];
             if (HasBar(SB_VERT))
-                c.Right = std::max(c.Left, c.Right - kScrollBarSize);
+                c.Right = std::max(c.Left, c.Right - GetSystemMetrics(SM_CXVSCROLL));
             if (HasBar(SB_HORZ))
-                c.Bottom = std::max(c.Top, c.Bottom - kScrollBarSize);
+                c.Bottom = std::max(c.Top, c.Bottom - GetSystemMetrics(SM_CYHSCROLL));
         }
         return r;
     }
@@ -925,8 +922,8 @@ TRect TEditWindow::BarRect(int bar) const {
     TPoint o = ClientOffset(FHandle);
     TRect c = ClientRect().Offset(o);
     if (bar == SB_VERT)
-        return TRect(c.Right, c.Top, c.Right + kScrollBarSize, c.Bottom);
-    return TRect(c.Left, c.Bottom, c.Right, c.Bottom + kScrollBarSize);
+        return TRect(c.Right, c.Top, c.Right + GetSystemMetrics(SM_CXVSCROLL), c.Bottom);
+    return TRect(c.Left, c.Bottom, c.Right, c.Bottom + GetSystemMetrics(SM_CYHSCROLL));
 }
 
 TEditScrollInfo TEditWindow::BarInfo(int bar) {
@@ -944,7 +941,8 @@ void TEditWindow::PaintBars(TDC& dc) {
     }
     if (HasBar(SB_VERT) && HasBar(SB_HORZ)) {
         TRect v = BarRect(SB_VERT);
-        dc.FillRect(TRect(v.Left, v.Bottom, v.Right, v.Bottom + kScrollBarSize), clBtnFace);
+        dc.FillRect(TRect(v.Left, v.Bottom, v.Right, v.Bottom + GetSystemMetrics(SM_CYHSCROLL)),
+                    clBtnFace);
     }
 }
 

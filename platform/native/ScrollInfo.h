@@ -48,9 +48,6 @@ struct TScrollBarInfo {
 };
 using SCROLLBARINFO = TScrollBarInfo;
 
-// Width of a vertical bar and height of a horizontal one.
-constexpr int kScrollBarSize = 16;
-
 // Both ask the window (WM_GETSCROLLINFO, WM_GETSCROLLBARINFO); False when it keeps no such bar.
 bool GetScrollInfo(HWND wnd, int bar, TScrollInfo* info);
 bool GetScrollBarInfo(HWND wnd, long idObject, TScrollBarInfo* info);

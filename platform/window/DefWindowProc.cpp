@@ -153,7 +153,14 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         if (int(wParam) == VK_F4 && (GetKeyState(VK_MENU) & 0x8000)) {
             TWnd* top = TopLevelOf(w);
             SendMessage(top->Handle, WM_SYSCOMMAND, SC_CLOSE, 0);
+        } else if (int(wParam) == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000)) {
+            // Shift+F10 asks for the context menu from the keyboard: no point (-1, -1).
+            SendMessage(wnd, WM_CONTEXTMENU, WPARAM(wnd), LPARAM(-1));
         }
+        return 0;
+    case WM_KEYDOWN:
+        if (int(wParam) == VK_APPS)
+            SendMessage(wnd, WM_CONTEXTMENU, WPARAM(wnd), LPARAM(-1));
         return 0;
     case WM_RBUTTONUP: {
         TPoint p = PointFromLParam(lParam);

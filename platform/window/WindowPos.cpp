@@ -542,6 +542,11 @@ bool GetWindowRgn(HWND wnd, TRegion* out) {
     return true;
 }
 
+namespace {
+// Thickness, arrow size and fixed thumb length of the classic scroll bars.
+constexpr int kScrollBarSize = 17;
+} // namespace
+
 int GetSystemMetrics(int index) {
     TRect screen = GetBackend().GetScreenRect();
     switch (index) {
@@ -566,6 +571,13 @@ int GetSystemMetrics(int index) {
     case SM_CXEDGE:
     case SM_CYEDGE:
         return 2;
+    case SM_CXVSCROLL:
+    case SM_CYHSCROLL:
+    case SM_CYVSCROLL:
+    case SM_CXHSCROLL:
+    case SM_CYVTHUMB:
+    case SM_CXHTHUMB:
+        return kScrollBarSize;
     default:
         return 0;
     }

@@ -72,6 +72,9 @@ int MapKey(SDL_Keycode k) {
     case SDLK_LALT:
     case SDLK_RALT:
         return VK_MENU;
+    case SDLK_APPLICATION:
+    case SDLK_MENU:
+        return VK_APPS;
     case SDLK_PAUSE:
         return VK_PAUSE;
     case SDLK_CAPSLOCK:
@@ -246,7 +249,7 @@ public:
             if (activate)
                 FocusSurface(wnd);
             else if (focused && focused != win)
-                SDL_SetWindowInputFocus(focused);
+                RequestFocus(focused);
             break;
         }
         }
@@ -324,7 +327,7 @@ public:
         if (!win || !(SDL_GetWindowFlags(win) & SDL_WINDOW_SHOWN))
             return;
         SDL_RaiseWindow(win);
-        SDL_SetWindowInputFocus(win); // no window manager does it for us on a bare display
+        RequestFocus(win); // no window manager does it for us on a bare display
     }
 
     void SetCursorShape(TCursorShape shape) override {
@@ -412,6 +415,31 @@ private:
     std::map<HWND, SDL_Window*> Windows;
     std::map<Uint32, HWND> ById;
     Display* XDisplay = nullptr;
+    // The window the backend last gave the input focus to, until the desktop reports it focused.
+    // Focus reports of other windows that arrive meanwhile were queued before the request: acting
+    // on them would move the focus back, and two windows would take it from each other forever.
+    Uint32 RequestedFocusId = 0;
+    Uint32 RequestedFocusAt = 0;
+
+    void RequestFocus(SDL_Window* win) {
+        RequestedFocusId = SDL_GetWindowID(win);
+        RequestedFocusAt = SDL_GetTicks();
+        SDL_SetWindowInputFocus(win);
+    }
+    bool FocusGainedIsCurrent(Uint32 windowId) {
+        if (RequestedFocusId == 0)
+            return true;
+        if (windowId == RequestedFocusId) {
+            RequestedFocusId = 0;
+            return true;
+        }
+        // A request the desktop never answered (its window went away) stops filtering.
+        if (SDL_GetTicks() - RequestedFocusAt > 1000) {
+            RequestedFocusId = 0;
+            return true;
+        }
+        return false;
+    }
     std::array<SDL_Cursor*, 11> Cursors{};
 
     // SDL writes the legacy WM_NAME property as the title's UTF-8 bytes labelled Latin-1, which
@@ -502,7 +530,8 @@ private:
                     SDL_UpdateWindowSurface(win);
                 break;
             case SDL_WINDOWEVENT_FOCUS_GAINED:
-                InputSurfaceActivated(wnd, true);
+                if (FocusGainedIsCurrent(e.window.windowID))
+                    InputSurfaceActivated(wnd, true);
                 break;
             case SDL_WINDOWEVENT_MINIMIZED:
                 InputSurfaceMinimized(wnd, true);
@@ -559,11 +588,14 @@ std::unique_ptr<IBackend> CreateSdlBackendOrExit(const char* programName) {
     SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     SDL_SetHint(SDL_HINT_VIDEO_X11_NET_WM_BYPASS_COMPOSITOR, "0");
+    // Installed before the video starts too: its shutdown puts back the handler it found, and an
+    // error still on its way then (a window that went away just before) must not end the program.
+    gPreviousXErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
     if (SDL_Init(SDL_INIT_VIDEO) != 0) {
         std::fprintf(stderr, "%s: cannot open the display (%s)\n", name, SDL_GetError());
         std::exit(1);
     }
-    gPreviousXErrorHandler = XSetErrorHandler(IgnoreVanishedWindows);
+    XSetErrorHandler(IgnoreVanishedWindows);
     XSetIOErrorHandler(DisplayConnectionLost);
     SDL_StartTextInput();
     return std::make_unique<TSdlBackend>();

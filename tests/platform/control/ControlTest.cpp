@@ -2,7 +2,9 @@
 
 #include "platform/control/CustomControl.h"
 #include "platform/control/GraphicControl.h"
+#include "platform/control/PopupMenu.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -29,6 +31,7 @@ public:
         TCustomControl::WndProc(m);
     }
     int Count(UINT msg) const { return int(std::count(Messages.begin(), Messages.end(), msg)); }
+    using TCustomControl::InheritFont;
 };
 
 class TGraphicProbe : public TGraphicControl {
@@ -123,6 +126,33 @@ TEST_F(TControlTest, ParentFontAndParentColorPropagateUntilAControlSetsItsOwn) {
     int before = int(inner->Messages.size());
     inner->SetColor(clGreen);
     EXPECT_EQ(int(inner->Messages.size()), before);
+}
+
+TEST_F(TControlTest, AnInheritedFontLeavesParentFontAsItWas) {
+    TForm* form = NewForm();
+    form->Font().SetName("Arial");
+    TProbe* p = Probe(form, form, "P", {0, 0, 50, 20});
+    ASSERT_TRUE(p->ParentFont());
+    TFont style;
+    style.SetName("Tahoma");
+    style.SetHeight(-13);
+    p->Messages.clear();
+    p->InheritFont(style);
+    EXPECT_EQ(p->Font().Name(), "Tahoma");
+    EXPECT_EQ(p->Font().Height(), -13);
+    EXPECT_TRUE(p->ParentFont());
+    EXPECT_EQ(p->Count(CM_FONTCHANGED), 1);
+
+    // A control that chose its own font keeps that choice too.
+    p->Font().SetName("Courier New");
+    ASSERT_FALSE(p->ParentFont());
+    p->InheritFont(style);
+    EXPECT_FALSE(p->ParentFont());
+    EXPECT_EQ(p->Font().Name(), "Tahoma");
+
+    // The parent's font still arrives while ParentFont is on.
+    p->SetParentFont(true);
+    EXPECT_EQ(p->Font().Name(), "Arial");
 }
 
 TEST_F(TControlTest, StateChangesSendTheirControlMessagesOnce) {
@@ -236,11 +266,83 @@ TEST_F(TControlTest, MouseEnterAndLeaveReachGraphicAndWindowedControls) {
 TEST_F(TControlTest, LinksToOtherComponentsAreDroppedWhenTheyGo) {
     TForm* form = NewForm();
     TProbe* p = Probe(form, form, "P", {0, 0, 50, 20});
-    auto* menu = new TComponent(nullptr); // owned elsewhere: a free notification is needed
+    auto* menu = new TPopupMenu(nullptr); // owned elsewhere: a free notification is needed
     p->SetPopupMenu(menu);
     form->SetMenu(menu);
     EXPECT_EQ(p->PopupMenu(), menu);
     menu->Free();
     EXPECT_EQ(p->PopupMenu(), nullptr);
     EXPECT_EQ(form->Menu(), nullptr);
+}
+
+namespace {
+// Logs, under its name, when it hears of a colour change and when it paints.
+template <class TBase> class TColourWatcher : public TBase {
+public:
+    using TBase::TBase;
+    std::vector<std::string>* Log = nullptr;
+    void WndProc(TMessage& m) override {
+        if (m.Msg == CM_SYSCOLORCHANGE && Log)
+            Log->push_back(this->Name() + " colours");
+        if (m.Msg == WM_PAINT && Log)
+            Log->push_back(this->Name() + " paint");
+        TBase::WndProc(m);
+    }
+};
+
+std::vector<std::string>* gUtilityLog = nullptr;
+LRESULT UtilityProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == WM_SYSCOLORCHANGE && gUtilityLog)
+        gUtilityLog->push_back(GetWindowText(wnd) + " colours");
+    return DefWindowProc(wnd, msg, wParam, lParam);
+}
+} // namespace
+
+TEST_F(TControlTest, AColourChangeReachesEveryControlOnceBeforeTheNextPaint) {
+    std::vector<std::string> log;
+    gUtilityLog = &log;
+    TWndClass wc;
+    wc.lpfnWndProc = &UtilityProc;
+    wc.lpszClassName = "Utility";
+    RegisterClass(wc);
+
+    TForm* form = NewForm();
+    auto watch = [&](auto* c, const std::string& name, TWinControl* parent, TRect r) {
+        c->SetName(name);
+        c->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        c->SetParent(parent);
+        c->Log = &log;
+        return c;
+    };
+    auto* panel = watch(new TColourWatcher<TCustomControl>(form), "Panel", form, {0, 0, 200, 100});
+    auto* inner = watch(new TColourWatcher<TCustomControl>(form), "Inner", panel, {5, 5, 80, 40});
+    auto* deepest =
+        watch(new TColourWatcher<TCustomControl>(form), "Deepest", inner, {2, 2, 20, 20});
+    watch(new TColourWatcher<TGraphicControl>(form), "Pic", inner, {30, 2, 20, 20});
+    (void)deepest;
+    form->Show();
+    Pump();
+    // A hidden window of someone else's at the top and one inside a control.
+    CreateWindowEx(0, "Utility", "cache", WS_POPUP, 0, 0, 0, 0, nullptr, 0, nullptr);
+    CreateWindowEx(0, "Utility", "inside", WS_CHILD, 0, 0, 5, 5, inner->Handle(), 0, nullptr);
+    log.clear();
+
+    const int index = COLOR_BTNFACE;
+    const TColor value = RGB(10, 20, 30);
+    TColor before = GetSysColor(COLOR_BTNFACE);
+    ASSERT_TRUE(SetSysColors(1, &index, &value));
+    std::vector<std::string> heard(log.begin(), log.end());
+    std::sort(heard.begin(), heard.end());
+    EXPECT_EQ(heard, (std::vector<std::string>{"Deepest colours", "Inner colours", "Panel colours",
+                                               "Pic colours", "cache colours", "inside colours"}));
+    Pump(); // now everything paints, after having heard of the change
+    auto first = [&](const std::string& s) {
+        return std::find(log.begin(), log.end(), s) - log.begin();
+    };
+    for (std::string name : {"Panel", "Inner", "Deepest", "Pic"}) {
+        EXPECT_LT(first(name + " colours"), first(name + " paint")) << name;
+        EXPECT_EQ(std::count(log.begin(), log.end(), name + " colours"), 1) << name;
+    }
+    TColorScheme::Current().Set(COLOR_BTNFACE, before);
+    gUtilityLog = nullptr;
 }

@@ -44,7 +44,7 @@ TEST_F(MemoTest, HundredAddedLinesGiveTheScrollRangePageAndPosition) {
         Model(Memo).AddLine("line " + std::to_string(i));
     TRect c;
     GetClientRect(Memo, &c);
-    EXPECT_EQ(c.Width(), 200 - 4 - kScrollBarSize);
+    EXPECT_EQ(c.Width(), 200 - 4 - GetSystemMetrics(SM_CXVSCROLL));
     int page = c.Height() / LineHeight;
     // 100 lines and the empty line after the last line break.
     TScrollInfo si = Vert(Memo);
@@ -61,7 +61,7 @@ TEST_F(MemoTest, HundredAddedLinesGiveTheScrollRangePageAndPosition) {
     ClientToScreen(Memo, &clientTopRight);
     EXPECT_EQ(bi.rcScrollBar.Left, clientTopRight.X);
     EXPECT_EQ(bi.rcScrollBar.Top, clientTopRight.Y);
-    EXPECT_EQ(bi.rcScrollBar.Width(), kScrollBarSize);
+    EXPECT_EQ(bi.rcScrollBar.Width(), GetSystemMetrics(SM_CXVSCROLL));
     EXPECT_EQ(bi.rcScrollBar.Height(), c.Height());
     EXPECT_EQ(bi.rgstate[0] & STATE_SYSTEM_UNAVAILABLE, 0u);
     EXPECT_GT(bi.xyThumbTop, bi.dxyLineButton);
@@ -241,6 +241,6 @@ TEST_F(MemoTest, BarsAreDrawnOnlyWhileTheirStyleIsSet) {
     // The geometry is still there for the owner to read.
     TScrollBarInfo bi;
     ASSERT_TRUE(GetScrollBarInfo(Memo, OBJID_VSCROLL, &bi));
-    EXPECT_EQ(bi.rcScrollBar.Width(), kScrollBarSize);
+    EXPECT_EQ(bi.rcScrollBar.Width(), GetSystemMetrics(SM_CXVSCROLL));
 }
 } // namespace

@@ -225,6 +225,12 @@ TEST_F(MessagesTest, ColourChangesReachTopLevelAndHiddenUtilityWindows) {
     TColorScheme::Current().Set(COLOR_BTNFACE, before);
 }
 
+TEST_F(MessagesTest, ScrollBarMetricsAreSeventeenPixels) {
+    for (int index :
+         {SM_CXVSCROLL, SM_CYHSCROLL, SM_CYVSCROLL, SM_CXHSCROLL, SM_CYVTHUMB, SM_CXHTHUMB})
+        EXPECT_EQ(GetSystemMetrics(index), 17) << index;
+}
+
 TEST_F(MessagesTest, AltF4ClosesTheWindowThroughTheSystemCommand) {
     HWND w = TopLevel(Bounds(0, 0, 50, 50));
     HWND child = Child(w, Bounds(0, 0, 20, 20));
