@@ -8,7 +8,6 @@
 // - a layout that reads is written out, and that text reads again and writes out the same;
 // - a form that reads can be shown and painted.
 #include "app/AppLayouts.h"
-#include "app/BannerImage.h"
 #include "platform/backend/headless/HeadlessBackend.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/LayoutLexer.h"
@@ -16,9 +15,7 @@
 #include "platform/component/LayoutWriter.h"
 #include "platform/component/MethodTable.h"
 #include "platform/control/Application.h"
-#include "platform/control/ControlRegistration.h"
 #include "platform/control/Form.h"
-#include "platform/stdctrls/NativeControlClasses.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -59,9 +56,7 @@ void Start() {
     Backend = &StartHeadlessWindowSystem();
     new TApplication(); // lives as long as the process
     Application->Initialize();
-    RegisterControlClasses();
-    RegisterNativeControlClasses();
-    RegisterBannerImage();
+    RegisterAppControlClasses();
     for (const char* name : {"TFormZuvo", "TFormTishi"})
         TClassRegistry::Global().Register(name, "TForm", [name](TComponent* owner) {
             return static_cast<TComponent*>(new TFuzzForm(owner, name));

@@ -1,15 +1,15 @@
 #!/usr/bin/env python3
-"""Draws the program's icon: a white paw print on a rounded orange tile.
+"""Draws the program's desktop and window icons: the design of the 16 x 16 title-bar icon
+(tools/mainicon: a white paw print on a round blue badge), smooth at every size.
 
 Writes, relative to the repository root:
   resources/icons/hicolor/NxN/apps/petcalc.png   the desktop icon in the hicolor sizes (RGBA)
-  resources/icons/MAINICON.bmp                   the 48 x 48 window icon (24-bit; the corners
-                                                 outside the tile are magenta, the key colour
+  resources/icons/MAINICON.bmp                   the 48 x 48 window icon (24-bit; the pixels
+                                                 outside the badge are magenta, the key colour
                                                  the window layer leaves transparent)
 Python 3 standard library only. Run it after changing the art and commit what it writes.
 """
 
-import math
 import os
 import struct
 import sys
@@ -19,61 +19,31 @@ SIZES = (16, 22, 24, 32, 48, 64, 128, 256)
 WINDOW_ICON_SIZE = 48
 KEY = (255, 0, 255)
 
-TOP = (250, 176, 72)     # tile gradient, top
-BOTTOM = (222, 100, 38)  # tile gradient, bottom
-EDGE = (168, 70, 24)     # tile border
-PAW = (255, 255, 255)
-SHADOW = (150, 60, 20)
+# The title-bar icon's colours and shapes, in sixteenths of the side.
+BADGE = (0x2E, 0x6F, 0xC8)
+BADGE_EDGE = (0x1B, 0x3F, 0x7A)
+PAW = (0xFF, 0xFF, 0xFF)
+BADGE_RADIUS = 7.8 / 16
+BADGE_INNER = 6.8 / 16
+PADS = [(8 / 16, 10.6 / 16, 2.5 / 16)] + [
+    (x / 16, y / 16, 1.2 / 16) for x, y in ((4.0, 7.5), (6.0, 4.5), (10.0, 4.5), (12.0, 7.5))]
 
 
-def lerp(a, b, t):
-    return tuple(round(x + (y - x) * t) for x, y in zip(a, b))
-
-
-def in_rounded_square(x, y, inset, radius):
-    """Whether (x, y) in unit coordinates lies inside the square [inset, 1 - inset] with
-    rounded corners of the given radius."""
-    lo, hi = inset + radius, 1 - inset - radius
-    cx = min(max(x, lo), hi)
-    cy = min(max(y, lo), hi)
-    return (x - cx) ** 2 + (y - cy) ** 2 <= radius ** 2 and inset <= x <= 1 - inset and inset <= y <= 1 - inset
-
-
-def in_ellipse(x, y, cx, cy, rx, ry, angle=0.0):
-    c, s = math.cos(angle), math.sin(angle)
-    dx, dy = x - cx, y - cy
-    u, v = dx * c + dy * s, -dx * s + dy * c
-    return (u / rx) ** 2 + (v / ry) ** 2 <= 1
-
-
-# The paw: a main pad and four toes, in unit coordinates.
-PADS = [
-    (0.50, 0.64, 0.19, 0.155, 0.0),
-    (0.27, 0.44, 0.075, 0.095, -0.45),
-    (0.40, 0.31, 0.078, 0.10, -0.15),
-    (0.60, 0.31, 0.078, 0.10, 0.15),
-    (0.73, 0.44, 0.075, 0.095, 0.45),
-]
-
-
-def in_paw(x, y, dx=0.0, dy=0.0):
-    return any(in_ellipse(x - dx, y - dy, cx, cy, rx, ry, a) for cx, cy, rx, ry, a in PADS)
+def in_circle(x, y, cx, cy, r):
+    return (x - cx) ** 2 + (y - cy) ** 2 <= r * r
 
 
 def sample(x, y, size):
-    """Colour and coverage (0 or 1) of one sub-pixel sample."""
-    inset = 0.5 / size if size < 32 else 1.0 / 32
-    radius = 0.2
-    if not in_rounded_square(x, y, inset, radius):
+    """Colour of one sub-pixel sample, or None outside the badge."""
+    if not in_circle(x, y, 0.5, 0.5, BADGE_RADIUS):
         return None
-    border = 1.0 / size if size < 64 else 1.5 / 64
-    if not in_rounded_square(x, y, inset + border, radius - border):
-        return EDGE
-    if in_paw(x, y):
+    # The rim keeps at least one pixel at small sizes.
+    inner = min(BADGE_INNER, BADGE_RADIUS - 1.0 / size) if size < 32 else BADGE_INNER + 0.03
+    if not in_circle(x, y, 0.5, 0.5, inner):
+        return BADGE_EDGE
+    if any(in_circle(x, y, cx, cy, r) for cx, cy, r in PADS):
         return PAW
-    if size >= 32 and in_paw(x, y, 0.0, 0.025):
-        return SHADOW
-    return lerp(TOP, BOTTOM, y)
+    return BADGE
 
 
 def render(size):
