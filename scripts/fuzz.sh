@@ -17,6 +17,7 @@ seed_files() {
     layout) printf "%s\n" app/*.layout tests/platform/component/layouts/*.layout tools/*/*.layout ;;
     dib) printf "%s\n" resources/skin/*.bmp tests/platform/draw/fixtures/*.bmp ;;
     jpeg) printf "%s\n" resources/banner/*.jpg tests/platform/draw/fixtures/*.jpg ;;
+    ico) printf "%s\n" resources/icon/*.ico tests/platform/draw/fixtures/*.ico ;;
     esac
 }
 
