@@ -2,6 +2,7 @@
 // (the first byte past the file chooses). Every input must either raise EInvalidGraphic, leaving
 // the icon as it was, or give an image of at most 256 x 256 pixels with a mask for every pixel.
 // Any violation aborts.
+#include "platform/draw/Dib.h"
 #include "platform/draw/Icon.h"
 
 #include <cstdint>
