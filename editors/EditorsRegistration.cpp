@@ -1,6 +1,7 @@
 #include "editors/EditorsRegistration.h"
 
 #include "editors/Container.h"
+#include "editors/MemoRegistration.h"
 #include "editors/StyleController.h"
 #include "editors/TextEdit.h"
 #include "platform/component/ClassRegistry.h"
@@ -344,4 +345,5 @@ void RegisterEditorsClasses() {
     RegisterContainer();
     RegisterEditProperties();
     RegisterTextEdit();
+    RegisterScrollBarAndMemoClasses();
 }

@@ -114,13 +114,17 @@ void TcxCustomInnerTextEdit::Change() {
 // --- Text edit ------------------------------------------------------------------------------
 
 TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner)
-    : TcxCustomEdit(
+    : TcxCustomTextEdit(
           owner, [](TPersistent* o) { return std::make_unique<TcxTextEditProperties>(o); },
-          EditClasses()) {
-    FInnerEdit = new TcxCustomInnerTextEdit(this);
+          [](TcxCustomTextEdit* editor) { return new TcxCustomInnerTextEdit(editor); }) {}
+
+TcxCustomTextEdit::TcxCustomTextEdit(TComponent* owner, const TPropertiesFactory& propertiesClass,
+                                     const TInnerEditFactory& innerEditClass)
+    : TcxCustomEdit(owner, propertiesClass, EditClasses()) {
+    FInnerEdit = innerEditClass(this);
     FInnerEdit->SetParent(this);
     FInnerEdit->SetColor(clWindow);
-    SetInnerEdit(FInnerEdit);
+    SetInnerEdit(dynamic_cast<IcxCustomInnerEdit*>(FInnerEdit));
     SetBounds(Left(), Top(), 121, 21);
     PropertiesChanged();
 }
@@ -129,7 +133,7 @@ TcxCustomTextEdit::~TcxCustomTextEdit() {
     MarkDestroying();
     // The inner edit goes while the editor is still whole: its window's last messages (the
     // focus leaving it) find an editor that knows it is being destroyed.
-    TcxCustomInnerTextEdit* inner = FInnerEdit;
+    TCustomEdit* inner = FInnerEdit;
     FInnerEdit = nullptr;
     SetInnerEdit(nullptr);
     if (inner)

@@ -53,7 +53,10 @@ public:
     TcxCustomTextEditProperties& Properties() const {
         return static_cast<TcxCustomTextEditProperties&>(TcxCustomEdit::Properties());
     }
-    TcxCustomInnerTextEdit* InnerTextEdit() const { return FInnerEdit; }
+    // The single-line inner edit; nullptr in an editor with another inner edit class.
+    TcxCustomInnerTextEdit* InnerTextEdit() const {
+        return dynamic_cast<TcxCustomInnerTextEdit*>(FInnerEdit);
+    }
 
     bool BeepOnEnter() const { return FBeepOnEnter; }
     void SetBeepOnEnter(bool value) { FBeepOnEnter = value; }
@@ -72,11 +75,18 @@ public:
     void SetEditingText(const std::string& value);
 
     // Whether the inner edit is the editing surface (else the editor draws its text).
-    bool IsEditClass() const;
+    virtual bool IsEditClass() const;
     // The inner edit's key stages consult these.
     bool WithholdsEnterOrEscape(char key) const;
 
 protected:
+    // The native edit an editor hosts, made with the editor as its owner; it also implements
+    // IcxCustomInnerEdit.
+    using TInnerEditFactory = std::function<TCustomEdit*(TcxCustomTextEdit* editor)>;
+    TcxCustomTextEdit(TComponent* owner, const TPropertiesFactory& propertiesClass,
+                      const TInnerEditFactory& innerEditClass);
+    TCustomEdit* InnerEditControl() const { return FInnerEdit; }
+
     std::string GetText() const override;
     void SetTextValue(const std::string& text) override;
     void WndProc(TMessage& message) override;
@@ -95,7 +105,7 @@ protected:
 private:
     friend class TcxCustomInnerTextEdit;
 
-    TcxCustomInnerTextEdit* FInnerEdit = nullptr;
+    TCustomEdit* FInnerEdit = nullptr;
     bool FBeepOnEnter = true;
     bool FSettingText = false;
     bool FAdjustingPosition = false;

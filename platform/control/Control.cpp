@@ -7,7 +7,6 @@
 #include "platform/core/Exception.h"
 
 #include <algorithm>
-#include <cctype>
 
 TShiftState KeyboardShiftState() {
     TShiftState s = 0;
@@ -588,23 +587,8 @@ void TControl::CMTextChanged(TMessage& m) {
 
 // Accelerators: "&x" in the caption answers Alt+x (and x alone on forms without text input).
 void TControl::CMDialogChar(TMessage& m) {
-    std::string text = GetText();
-    char ch = char(m.WParam);
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&')
-            continue;
-        if (text[i + 1] == '&') {
-            ++i;
-            continue;
-        }
-        unsigned char a = static_cast<unsigned char>(text[i + 1]);
-        unsigned char b = static_cast<unsigned char>(ch);
-        if (a < 0x80 && std::tolower(a) == std::tolower(b) && Showing() && IsEnabledInChain()) {
-            Click();
-            m.Result = 1;
-        }
-        return;
-    }
+    // A control takes no accelerator unless its class says so; those that do override this.
+    m.Result = 0;
 }
 
 // --- Painting --------------------------------------------------------------------------------

@@ -218,6 +218,8 @@ protected:
     virtual void CMFontChanged(TMessage& message);
     virtual void CMColorChanged(TMessage& message);
     virtual void CMTextChanged(TMessage& message);
+    // An accelerator character (Alt+letter) offered to the control; Result non-zero: taken.
+    // Controls take none by default.
     virtual void CMDialogChar(TMessage& message);
     // The system colours changed: a control that keeps anything drawn with them drops it here.
     // A windowed control passes the message on to each of its child controls.

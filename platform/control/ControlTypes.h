@@ -69,3 +69,6 @@ TShiftState KeyboardShiftState();
 TShiftState MouseShiftState(WPARAM keys);
 
 enum TAlignment { taLeftJustify, taRightJustify, taCenter };
+
+// Where a button's glyph stands beside its caption.
+enum TButtonLayout { blGlyphLeft, blGlyphRight, blGlyphTop, blGlyphBottom };

@@ -95,7 +95,7 @@ protected:
     virtual void Activate();
     virtual void Deactivate();
     void ApplyPosition();
-    void CMDialogKey(TMessage& message);
+    void CMDialogKey(TMessage& message) override;
 
 private:
     void InitForm();

@@ -5,6 +5,7 @@
 #include "platform/control/Screen.h"
 #include "platform/core/Exception.h"
 #include "platform/draw/DC.h"
+#include "platform/draw/DCStateSaver.h"
 
 #include <algorithm>
 #include <set>
@@ -625,14 +626,16 @@ void TWinControl::PaintControls(TDC* dc, TControl* first) {
 }
 
 void TWinControl::PaintHandler(TMessage& m) {
+    // A context given with the message wins, also while the window paints itself.
     TPaintStruct ps;
-    HDC dc = BeginPaint(FHandle, &ps);
+    HDC dc = reinterpret_cast<TDC*>(m.WParam);
     if (!dc)
-        dc = reinterpret_cast<TDC*>(m.WParam);
+        dc = BeginPaint(FHandle, &ps);
     if (dc) {
-        int saved = dc->SaveDC();
-        PaintWindow(dc);
-        dc->RestoreDC(saved);
+        {
+            TDCStateSaver saved(*dc);
+            PaintWindow(dc);
+        }
         PaintControls(dc, nullptr);
     }
     EndPaint(FHandle, &ps);
@@ -882,6 +885,9 @@ void TWinControl::WndProc(TMessage& m) {
         DefaultHandler(m);
         return;
     }
+    case CM_DIALOGKEY:
+        CMDialogKey(m);
+        return;
     case WM_SYSCHAR:
         if (TCustomForm* form = GetParentForm();
             form && form->Perform(CM_DIALOGCHAR, m.WParam, 0) != 0) {
@@ -951,10 +957,18 @@ void TWinControl::Loaded() {
 }
 
 void TWinControl::CMDialogChar(TMessage& m) {
-    if (FParent)
-        TControl::CMDialogChar(m); // its own accelerator first
-    if (m.Result == 0)
-        Broadcast(m);
+    // A hidden or disabled container hides the accelerators of everything inside it.
+    if (FParent && !(Visible() && Enabled()))
+        return;
+    Broadcast(m);
+}
+
+void TWinControl::CMDialogKey(TMessage& m) {
+    // Enter and Escape reach the Default and Cancel buttons however deep they sit, but not
+    // through a hidden or disabled container.
+    if (FParent && !(Visible() && Enabled()))
+        return;
+    Broadcast(m);
 }
 
 void TWinControl::CMFontChanged(TMessage& m) {

@@ -159,7 +159,9 @@ protected:
     std::string GetText() const override;
     void SetTextValue(const std::string& text) override;
     void Loaded() override;
+    // Both offer the message to the child controls in order until one takes it.
     void CMDialogChar(TMessage& message) override;
+    virtual void CMDialogKey(TMessage& message);
     void ReadState(const std::function<void()>& read) override;
     void CMFontChanged(TMessage& message) override;
     void CMColorChanged(TMessage& message) override;

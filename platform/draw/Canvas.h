@@ -23,6 +23,8 @@ public:
     TDC* Handle();
     void SetHandle(TDC* dc);
     bool HandleAllocated() const { return Dc != nullptr; }
+    // The context as it is, without handing it the objects (nullptr when there is none).
+    TDC* PeekHandle() const { return Dc; }
 
     TFont& Font() { return FFont; }
     TPen& Pen() { return FPen; }

@@ -482,7 +482,11 @@ std::string TMemoModel::NormalizeAddedText(std::string_view gbk) {
     std::string out;
     out.reserve(gbk.size());
     for (std::size_t i = 0; i < gbk.size(); ++i) {
-        if (gbk[i] == '\n' && i + 1 < gbk.size() && gbk[i + 1] == '\r') {
+        // A CR LF pair stays as it is, even when a CR follows it.
+        if (gbk[i] == '\r' && i + 1 < gbk.size() && gbk[i + 1] == '\n') {
+            out += "\r\n";
+            ++i;
+        } else if (gbk[i] == '\n' && i + 1 < gbk.size() && gbk[i + 1] == '\r') {
             out += "\r\n\r\n";
             ++i;
         } else {

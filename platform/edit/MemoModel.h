@@ -136,7 +136,7 @@ public:
     bool SetText(std::string_view text);
     void Clear() { SetText(""); }
 
-    // The text inserted by Lines.Add with each "LF CR" made "CR LF CR LF".
+    // The text inserted by Lines.Add with each "LF CR" made "CR LF CR LF"; CR LF pairs stay.
     static std::string NormalizeAddedText(std::string_view gbk);
 
 private:

@@ -1,5 +1,6 @@
 #include "platform/stdctrls/Button.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/control/Form.h"
 #include "platform/native/NativeConst.h"
 #include "platform/native/NativeWindow.h"
@@ -37,6 +38,16 @@ void TButtonControl::WndProc(TMessage& m) {
         return;
     }
     TWinControl::WndProc(m);
+}
+
+void TButtonControl::CMDialogChar(TMessage& m) {
+    m.Result = 0;
+    if (!IsAccel(char(m.WParam), Caption()) || !CanFocus())
+        return;
+    SetFocus();
+    if (HandleAllocated() && Focused())
+        SendMessage(FHandle, BM_CLICK, 0, 0);
+    m.Result = 1;
 }
 
 void TButtonControl::CMFontChanged(TMessage& m) {
@@ -87,7 +98,7 @@ void TButton::WndProc(TMessage& m) {
             act = focused == this || (FDefault && !dynamic_cast<TButton*>(focused));
         else if (key == VK_ESCAPE)
             act = FCancel;
-        if (act && Visible() && IsEnabledInChain()) {
+        if (act && Showing() && IsEnabledInChain()) {
             Click();
             m.Result = 1;
         }

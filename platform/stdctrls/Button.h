@@ -20,6 +20,8 @@ protected:
     void SetTextValue(const std::string& text) override;
     // The window's click notification (BN_CLICKED).
     virtual void Clicked() { Click(); }
+    // The caption's accelerator focuses the button and clicks it, as a click of its window does.
+    void CMDialogChar(TMessage& message) override;
     void UpdateWindowFont();
 };
 

@@ -1,5 +1,6 @@
 #include "platform/stdctrls/StaticText.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/native/NativeConst.h"
 #include "platform/native/NativeWindow.h"
 #include "platform/native/StaticWindow.h"
@@ -76,6 +77,31 @@ void TStaticText::SetTransparent(bool v) {
         return;
     FTransparent = v;
     UpdateWindowLook();
+}
+
+void TStaticText::SetFocusControl(TWinControl* control) {
+    if (control == this || FFocusControl == control)
+        return;
+    if (FFocusControl)
+        RemoveFreeNotification(FFocusControl);
+    FFocusControl = control;
+    if (control)
+        FreeNotification(control);
+}
+
+void TStaticText::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == opRemove && component == FFocusControl)
+        FFocusControl = nullptr;
+}
+
+void TStaticText::CMDialogChar(TMessage& m) {
+    m.Result = 0;
+    if (!FFocusControl || !FShowAccelChar || !IsEnabledInChain() || !Showing() ||
+        !IsAccel(char(m.WParam), Caption()) || !FFocusControl->CanFocus())
+        return;
+    FFocusControl->SetFocus();
+    m.Result = 1;
 }
 
 TStaticText::~TStaticText() {

@@ -192,6 +192,8 @@ LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     case WM_CANCELMODE:
+        if (TWindowSystem::Get().Tracking.Wnd == wnd)
+            CancelTracking(); // a move or resize of this window ends where it is
         if (GetCapture() == wnd)
             ReleaseCapture();
         return 0;

@@ -248,6 +248,11 @@ void RouteKey(TWindowSystem& s, TWindowSystem::TQueued& raw) {
         HWND to = KeyTarget(s);
         if (!to)
             return;
+        // The desktop also sends the text of an Alt chord; the chord is an accelerator
+        // (WM_SYSCHAR from TranslateMessage) and types nothing. Ctrl+Alt is AltGr and types.
+        bool alt = (s.SyncKeys[VK_MENU] & 0x80) && !(s.SyncKeys[VK_CONTROL] & 0x80);
+        if (alt)
+            return;
         std::string gbk = Utf8ToGbk(raw.Text);
         for (unsigned char c : gbk)
             out.push_back(TMsg{to, WM_CHAR, WPARAM(c), 1, t, raw.Msg.pt});
@@ -577,9 +582,9 @@ void StartTracking(TWnd* w, int hit) {
     TWnd* top = hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT) ? TopLevelOf(w) : w;
     if (!(s.AsyncKeys[VK_LBUTTON] & 0x80))
         return; // the button is already up: nothing to follow
+    // A maximized window neither moves nor changes size. Any window whose hit test answers an
+    // edge or corner is sized by it, also one without a native frame that draws its own border.
     if ((hit == HTCAPTION || (hit >= HTLEFT && hit <= HTBOTTOMRIGHT)) && top->Maximized)
-        return;
-    if (hit >= HTLEFT && hit <= HTBOTTOMRIGHT && !(top->Style & WS_THICKFRAME))
         return;
     TTracking t;
     t.Kind = hit == HTCAPTION                          ? TTracking::Move
@@ -594,6 +599,14 @@ void StartTracking(TWnd* w, int hit) {
     s.Tracking = t;
     if (t.Kind != TTracking::Button)
         SendMessage(t.Wnd, WM_ENTERSIZEMOVE, 0, 0);
+}
+
+void CancelTracking() {
+    auto& s = TWindowSystem::Get();
+    TTracking t = s.Tracking;
+    s.Tracking = TTracking{};
+    if ((t.Kind == TTracking::Move || t.Kind == TTracking::Size) && s.Find(t.Wnd))
+        SendMessage(t.Wnd, WM_EXITSIZEMOVE, 0, 0);
 }
 
 bool TrackingMouse(TPoint screen, bool leftDown, bool release) {

@@ -21,7 +21,9 @@ class IBackend;
 // Message parameters that differ from what one might guess:
 //   WM_PAINT, WM_ERASEBKGND: wParam is the HDC (TDC*) to draw with: origin at the client area's
 //     top-left corner, clipped to the update region and the window's visible part (parent,
-//     siblings above, children, window regions). BeginPaint returns the same context.
+//     siblings above, children, window regions). BeginPaint returns the same context. Anyone
+//     may send them with a context of their own (a bitmap, the origin moved): the window paints
+//     into it, also while it is painting itself, and BeginPaint returns that context then.
 //   WM_NCPAINT: wParam is an HDC with its origin at the window's top-left corner, clipped to the
 //     visible frame.
 //   WM_NCCALCSIZE: lParam is a TNcCalcSizeParams*; rgrc[0] holds the window rectangle (parent
@@ -95,6 +97,9 @@ bool GetMessage(TMsg* msg, HWND filter, UINT minMsg, UINT maxMsg);
 bool PeekMessage(TMsg* msg, HWND filter, UINT minMsg, UINT maxMsg, UINT removeFlag);
 // Waits until a message is there or timeoutMs passed (negative: no limit).
 void WaitMessage(int timeoutMs = -1);
+// Queues the character a key-down makes, right after it: WM_CHAR for Return, Backspace, Tab,
+// Escape and Ctrl+letter (printable text arrives from the desktop as typed), WM_SYSCHAR for
+// Alt+letter, digit or space (the desktop's text for such a chord is not typed).
 bool TranslateMessage(const TMsg* msg);
 LRESULT DispatchMessage(const TMsg* msg);
 LRESULT DefWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -140,7 +145,10 @@ bool ShowWindow(HWND wnd, int cmd);
 bool IsWindowVisible(HWND wnd); // the window and all its ancestors are visible
 bool IsIconic(HWND wnd);
 bool IsZoomed(HWND wnd);
-bool EnableWindow(HWND wnd, bool enable); // returns whether it was disabled before
+// Returns whether it was disabled before. Disabling sends WM_CANCELMODE to the window inside
+// that holds the capture (or else the focus), so that what it was tracking ends, and takes the
+// capture and the focus away.
+bool EnableWindow(HWND wnd, bool enable);
 bool IsWindowEnabled(HWND wnd);
 // Centres a top-level window on the work area, or over another window, inside the work area.
 void CenterWindow(HWND wnd, HWND over);
@@ -213,6 +221,8 @@ std::uint32_t GetTickCount();
 // a nested message loop runs until the window is hidden, destroyed or EndModalLoop is called;
 // then they are enabled again and the focus goes back where it was. Returns the code given to
 // EndModalLoop (0 when the window was closed another way).
+// As it starts, a move or resize in progress ends and the window holding the capture gets
+// WM_CANCELMODE.
 int RunModalLoop(HWND wnd);
 void EndModalLoop(HWND wnd, int code);
 bool IsInModalLoop(HWND wnd);

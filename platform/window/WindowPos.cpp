@@ -445,6 +445,18 @@ bool IsZoomed(HWND wnd) {
     return w && w->Maximized;
 }
 
+void CancelModeInside(HWND root) {
+    auto& s = TWindowSystem::Get();
+    auto inside = [&](HWND h) { return h && s.Find(h) && (h == root || IsChild(root, h)); };
+    // The capture holder is the one in the middle of something (a drag, a pressed button, a
+    // scroll); without one, the focus holder (a key held down on a button).
+    HWND holder = inside(s.Capture) ? s.Capture : inside(s.Focus) ? s.Focus : nullptr;
+    if (TWnd* t = s.Find(s.Tracking.Wnd); t && (t->Handle == root || IsChild(root, t->Handle)))
+        CancelTracking();
+    if (holder)
+        SendMessage(holder, WM_CANCELMODE, 0, 0);
+}
+
 bool EnableWindow(HWND wnd, bool enable) {
     auto& s = TWindowSystem::Get();
     TWnd* w = s.Find(wnd);
@@ -457,6 +469,9 @@ bool EnableWindow(HWND wnd, bool enable) {
         w->Style &= ~WS_DISABLED;
     } else {
         w->Style |= WS_DISABLED;
+        CancelModeInside(wnd);
+        if (!(w = s.Find(wnd)))
+            return wasDisabled;
         if (s.Capture && (s.Capture == wnd || IsChild(wnd, s.Capture)))
             ReleaseCapture();
         if (!(w = s.Find(wnd)))

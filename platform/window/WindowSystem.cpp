@@ -25,6 +25,41 @@ struct TDispatchScope {
     TDispatchScope(const TDispatchScope&) = delete;
     TDispatchScope& operator=(const TDispatchScope&) = delete;
 };
+
+// A WM_PAINT sent with a context paints into that context, also while the window is painting
+// itself (a transparent child copying its parent into a bitmap from inside the parent's paint):
+// for the time of the message BeginPaint hands out the given context and its visible area.
+class TGivenPaintContext {
+public:
+    TGivenPaintContext(TWindowSystem& s, HWND wnd, UINT msg, WPARAM wParam) : S(s), Wnd(wnd) {
+        auto* dc = reinterpret_cast<TDC*>(wParam);
+        TWnd* w = S.Find(wnd);
+        if (msg != WM_PAINT || !dc || !w || w->PaintDC == dc)
+            return;
+        Active = true;
+        SavedDC = w->PaintDC;
+        SavedRect = w->PaintRect;
+        w->PaintDC = dc;
+        w->PaintRect = dc->GetClipBox();
+    }
+    ~TGivenPaintContext() {
+        if (!Active)
+            return;
+        if (TWnd* w = S.Find(Wnd)) {
+            w->PaintDC = SavedDC;
+            w->PaintRect = SavedRect;
+        }
+    }
+    TGivenPaintContext(const TGivenPaintContext&) = delete;
+    TGivenPaintContext& operator=(const TGivenPaintContext&) = delete;
+
+private:
+    TWindowSystem& S;
+    HWND Wnd;
+    bool Active = false;
+    TDC* SavedDC = nullptr;
+    TRect SavedRect;
+};
 } // namespace
 
 TWindowSystem::TWindowSystem(std::unique_ptr<IBackend> backend) : Backend(std::move(backend)) {}
@@ -667,6 +702,7 @@ LRESULT SendMessage(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     WNDPROC proc = w->Proc;
     TDispatchScope scope(*s);
+    TGivenPaintContext paint(*s, wnd, msg, wParam);
     if (!proc)
         return DefWindowProc(wnd, msg, wParam, lParam);
     return proc(wnd, msg, wParam, lParam);
@@ -867,13 +903,40 @@ bool GetMessage(TMsg* msg, HWND filter, UINT minMsg, UINT maxMsg) {
     }
 }
 
+namespace {
+// The character of an Alt+key chord: a letter (lower case unless Shift or Caps Lock makes it
+// upper case), a digit or a space; 0 for other keys.
+int SysCharOf(const TWindowSystem& s, int vk) {
+    if (vk >= 'A' && vk <= 'Z') {
+        bool upper = ((s.SyncKeys[VK_SHIFT] & 0x80) != 0) != ((s.SyncKeys[VK_CAPITAL] & 0x01) != 0);
+        return upper ? vk : vk - 'A' + 'a';
+    }
+    if ((vk >= '0' && vk <= '9') || vk == VK_SPACE)
+        return vk;
+    return 0;
+}
+} // namespace
+
 bool TranslateMessage(const TMsg* msg) {
     auto& s = TWindowSystem::Get();
-    if (!msg || msg->message != WM_KEYDOWN)
+    if (!msg)
+        return false;
+    if (msg->message == WM_SYSKEYDOWN) {
+        // Alt+letter, digit or space: the accelerator character, queued after the key.
+        int ch = (msg->lParam & (LPARAM(1) << 29)) ? SysCharOf(s, int(msg->wParam)) : 0;
+        if (!ch)
+            return false;
+        TWindowSystem::TQueued q;
+        q.Msg = TMsg{msg->hwnd, WM_SYSCHAR, WPARAM(ch), msg->lParam, msg->time, msg->pt};
+        s.Queue.push_front(std::move(q));
+        return true;
+    }
+    if (msg->message != WM_KEYDOWN)
         return false;
     int vk = int(msg->wParam);
     int ch = 0;
-    bool ctrl = (s.SyncKeys[VK_CONTROL] & 0x80) != 0;
+    // Ctrl+Alt (AltGr) makes no control character.
+    bool ctrl = (s.SyncKeys[VK_CONTROL] & 0x80) && !(s.SyncKeys[VK_MENU] & 0x80);
     // Printable characters arrive as typed text; the keys below type nothing on the desktop.
     if (vk == VK_RETURN)
         ch = 13;
@@ -1049,6 +1112,14 @@ int RunModalLoop(HWND wnd) {
                 SetFocus(PrevFocus);
         }
     } restore{s, frame, disabled, prevActive, prevFocus};
+    // Whatever the pointer was doing ends: a window that holds the capture outside the windows
+    // about to be disabled is told here, those inside are told as they are disabled.
+    CancelTracking();
+    if (HWND holder = s.Find(s.Capture) ? s.Capture : nullptr) {
+        HWND top = GetAncestorRoot(holder);
+        if (std::find(disabled.begin(), disabled.end(), top) == disabled.end())
+            SendMessage(holder, WM_CANCELMODE, 0, 0);
+    }
     for (HWND h : disabled)
         EnableWindow(h, false);
     s.Modals.push_back(&frame);

@@ -189,4 +189,9 @@ void DrawClassicFrame(TWnd* w, TDC& dc);
 void PaintWindowNow(TWnd* w);
 void ClearPointerReferences(TWnd* w);
 void StartTracking(TWnd* w, int hit);
+// Ends a move, resize or caption-button press that follows the pointer, if one runs.
+void CancelTracking();
+// Sends WM_CANCELMODE to the window inside root (root included) that holds the capture, or
+// else the focus, and ends a move or resize of root.
+void CancelModeInside(HWND root);
 bool TrackingMouse(TPoint screen, bool leftDown, bool release);

@@ -1,7 +1,8 @@
 // windemo: a window with a few child windows on the desktop backend, to try dragging, focus,
 // capture, timers and modal windows by hand.
 //
-//   - drag the caption (or the dark strip of the frameless window) to move a window;
+//   - drag the caption (or the dark strip of the frameless window) to move a window; drag the
+//     frameless window's dark border to resize it;
 //   - click a box to focus it, then type: each typed byte shows as a bar (double-byte
 //     characters as two taller bars), Backspace removes one;
 //   - press the button and slide off it: it stays pressed only while the pointer is over it
@@ -173,9 +174,46 @@ LRESULT TickerProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     }
 }
 
-// The frameless window moves by its dark strip the way a skinned title bar does it.
+// The frameless window moves by its dark strip the way a skinned title bar does it, and its
+// 4-pixel border is its own resize zone. Its corners are cut off by a window region.
+int FramelessHit(HWND h, LPARAM l) {
+    TPoint p = PointFromLParam(l);
+    ScreenToClient(h, &p);
+    TRect c;
+    GetClientRect(h, &c);
+    bool left = p.X < 4, right = p.X >= c.Right - 4, top = p.Y < 4, bottom = p.Y >= c.Bottom - 4;
+    if (top)
+        return left ? HTTOPLEFT : right ? HTTOPRIGHT : HTTOP;
+    if (bottom)
+        return left ? HTBOTTOMLEFT : right ? HTBOTTOMRIGHT : HTBOTTOM;
+    if (left)
+        return HTLEFT;
+    if (right)
+        return HTRIGHT;
+    return HTCLIENT;
+}
+
+void CutCorners(HWND h) {
+    TRect c;
+    GetClientRect(h, &c);
+    TRegion shape(c);
+    for (TRect corner :
+         {TRect(0, 0, 2, 2), TRect(c.Right - 2, 0, c.Right, 2), TRect(0, c.Bottom - 2, 2, c.Bottom),
+          TRect(c.Right - 2, c.Bottom - 2, c.Right, c.Bottom)})
+        shape.Subtract(TRegion(corner));
+    SetWindowRgn(h, &shape, true);
+}
+
 LRESULT FramelessProc(HWND h, UINT m, WPARAM w, LPARAM l) {
     switch (m) {
+    case WM_NCHITTEST:
+        return FramelessHit(h, l);
+    case WM_GETMINMAXINFO:
+        reinterpret_cast<TMinMaxInfo*>(l)->ptMinTrackSize = {100, 60};
+        return 0;
+    case WM_SIZE:
+        CutCorners(h);
+        return 0;
     case WM_LBUTTONDOWN:
         if (GET_Y_LPARAM(l) < 16) {
             ReleaseCapture();
@@ -186,8 +224,8 @@ LRESULT FramelessProc(HWND h, UINT m, WPARAM w, LPARAM l) {
         TDC& dc = DcOf(w);
         TRect r;
         GetClientRect(h, &r);
-        dc.FillRect(r, RGB(200, 220, 255));
-        dc.FillRect(TRect(0, 0, r.Right, 16), RGB(40, 60, 120));
+        dc.FillRect(r, RGB(40, 60, 120));
+        dc.FillRect(TRect(4, 16, r.Right - 4, r.Bottom - 4), RGB(200, 220, 255));
         return 0;
     }
     default:

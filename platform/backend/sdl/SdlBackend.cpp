@@ -198,8 +198,8 @@ public:
 
     void SetSurfaceShape(HWND wnd, const TRegion* shape) override {
         SDL_Window* win = Find(wnd);
-        if (!win || !XDisplay)
-            return;
+        if (!win || !XDisplay || !HasShapeExtension())
+            return; // without the X shape extension windows stay rectangular
         SDL_SysWMinfo info;
         SDL_VERSION(&info.version);
         if (!SDL_GetWindowWMInfo(win, &info) || info.subsystem != SDL_SYSWM_X11)
@@ -439,6 +439,18 @@ private:
             return true;
         }
         return false;
+    }
+
+    enum class TShape { Unknown, Present, Missing } Shape = TShape::Unknown;
+
+    // Asked once: a display without the extension would refuse every shape request.
+    bool HasShapeExtension() {
+        if (Shape == TShape::Unknown) {
+            int eventBase = 0, errorBase = 0;
+            Shape = XShapeQueryExtension(XDisplay, &eventBase, &errorBase) ? TShape::Present
+                                                                           : TShape::Missing;
+        }
+        return Shape == TShape::Present;
     }
     std::array<SDL_Cursor*, 11> Cursors{};
 

@@ -1,5 +1,6 @@
 #include "ControlTestFixture.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/control/CustomControl.h"
 #include "platform/control/GraphicControl.h"
 #include "platform/control/PopupMenu.h"
@@ -273,6 +274,26 @@ TEST_F(TControlTest, LinksToOtherComponentsAreDroppedWhenTheyGo) {
     menu->Free();
     EXPECT_EQ(p->PopupMenu(), nullptr);
     EXPECT_EQ(form->Menu(), nullptr);
+}
+
+TEST(AcceleratorTest, TheLetterAfterASingleAmpersandIsTheAccelerator) {
+    struct TCase {
+        char Key;
+        const char* Caption;
+        bool Expected;
+    };
+    for (const TCase& c : std::vector<TCase>{{'g', "&Go", true},
+                                             {'G', "&go", true},
+                                             {'1', "Level &1", true},
+                                             {'o', "&Go", false},
+                                             {'g', "Go", false},
+                                             {'g', "Go&", false},
+                                             {'g', "&&Go", false},            // a shown ampersand
+                                             {'g', "A&&&Go", true},           // then a real mark
+                                             {'b', "&a &b", false},           // only the first mark
+                                             {'\xC6', "&\xC6\xEF", false}}) { // a GBK character
+        EXPECT_EQ(IsAccel(c.Key, c.Caption), c.Expected) << c.Key << " " << c.Caption;
+    }
 }
 
 namespace {

@@ -1,5 +1,6 @@
 #include "ControlTestFixture.h"
 
+#include "platform/control/Accelerator.h"
 #include "platform/control/CustomControl.h"
 
 #include <string>
@@ -17,6 +18,8 @@ public:
     explicit TFocusProbe(TComponent* owner) : TCustomControl(owner) { SetTabStop(true); }
     LRESULT DialogCodeAnswer = 0;
     std::string Typed;
+    bool TakesAccelerators = false;
+    std::string Accelerators; // the accelerator characters it took
     void WndProc(TMessage& m) override {
         if (m.Msg == WM_GETDLGCODE) {
             m.Result = DialogCodeAnswer;
@@ -29,6 +32,14 @@ protected:
     void KeyPress(char& key) override {
         Typed += key;
         TCustomControl::KeyPress(key);
+    }
+    void CMDialogChar(TMessage& m) override {
+        if (TakesAccelerators && IsAccel(char(m.WParam), Caption())) {
+            Accelerators += char(m.WParam);
+            m.Result = 1;
+            return;
+        }
+        TCustomControl::CMDialogChar(m);
     }
 };
 
@@ -170,21 +181,83 @@ TEST_F(TTabTest, ADestroyedControlLeavesTheTabOrder) {
 }
 
 TEST_F(TTabTest, AcceleratorsAndDialogKeysReachTheControls) {
+    // B has the caption of an accelerator but its class takes none (as an edit whose text
+    // holds "&b"); Inner, inside the panel, takes them.
     int clicks = 0;
     B->SetCaption("&Beta");
     B->OnClick = [&](TPersistent*) { ++clicks; };
-    Desk->Type("b");
-    EXPECT_EQ(clicks, 0) << "a plain character is typed, not an accelerator";
-    TMessage m{WM_SYSCHAR, 'b', 0, 0};
-    A->WndProc(m);
-    EXPECT_EQ(clicks, 1);
+    Inner->SetCaption("&Inner");
+    Inner->TakesAccelerators = true;
     A->SetFocus();
+    Desk->Type("b");
+    EXPECT_EQ(A->Typed, "b") << "a plain character is typed, not an accelerator";
+    Desk->KeyDown(VK_MENU, ssAlt);
+    for (int vk : {'B', 'I'}) {
+        Desk->KeyDown(vk, ssAlt);
+        Desk->Type(vk == 'B' ? "b" : "i"); // the desktop's text for the chord
+        Desk->KeyUp(vk, ssAlt);
+    }
+    Desk->KeyUp(VK_MENU, 0);
+    EXPECT_EQ(clicks, 0);
+    EXPECT_EQ(Inner->Accelerators, "i");
+    EXPECT_EQ(A->Typed, "b") << "an Alt chord types nothing";
+    Panel->SetEnabled(false);
+    TMessage m{WM_SYSCHAR, 'i', 0, 0};
+    A->WndProc(m);
+    EXPECT_EQ(Inner->Accelerators, "i") << "a disabled panel hides its controls' accelerators";
+    Panel->SetEnabled(true);
     A->Typed.clear();
     Desk->PressKey(VK_RETURN);
     EXPECT_EQ(A->Typed, "\r") << "nobody took Return: the control gets its character";
     A->DialogCodeAnswer = DLGC_WANTALLKEYS;
     Desk->PressKey(VK_TAB);
     EXPECT_EQ(FocusedName(), "A") << "a control wanting all keys keeps Tab";
+}
+
+namespace {
+// A frameless form whose 1-pixel border is its resize zone, the way a skinned frame makes it.
+class TBorderedForm : public TForm {
+public:
+    using TForm::TForm;
+
+protected:
+    void WndProc(TMessage& m) override {
+        TForm::WndProc(m);
+        if (m.Msg != WM_NCHITTEST || WindowState() == wsMaximized)
+            return;
+        TPoint p = ScreenToClient(PointFromLParam(m.LParam));
+        int w = ClientWidth(), h = ClientHeight();
+        if (p.X < 1 && p.Y >= h - 1)
+            m.Result = HTBOTTOMLEFT;
+        else if (p.X < 1)
+            m.Result = HTLEFT;
+        else if (p.Y >= h - 1)
+            m.Result = HTBOTTOM;
+        else if (p.X >= w - 1)
+            m.Result = HTRIGHT;
+    }
+};
+} // namespace
+
+TEST_F(TControlTest, AFramelessFormIsResizedByItsOwnBorderWithinItsConstraints) {
+    auto* form = new TBorderedForm(App.get());
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(100, 100, 300, 200);
+    form->Constraints().SetMinWidth(130);
+    form->Constraints().SetMinHeight(50);
+    form->Constraints().SetMaxWidth(400);
+    form->Show();
+    Pump();
+    Desk->Drag({100, 150}, {60, 150}); // left edge out by 40
+    EXPECT_EQ(form->BoundsRect(), Rect(60, 100, 400, 300));
+    Desk->Drag({60, 299}, {300, 500}); // bottom-left corner: far past the minimum width
+    EXPECT_EQ(form->BoundsRect(), Rect(270, 100, 400, 501));
+    Desk->Drag({399, 300}, {900, 300}); // right edge: stops at the maximum width
+    EXPECT_EQ(form->BoundsRect(), Rect(270, 100, 670, 501));
+    form->SetWindowState(wsMaximized);
+    TRect maximized = form->BoundsRect();
+    Desk->Drag({maximized.Left + 200, maximized.Bottom - 1}, {maximized.Left + 200, 300});
+    EXPECT_EQ(form->BoundsRect(), maximized);
 }
 
 TEST_F(TControlTest, WindowStateAndBorderStyleReachTheWindow) {

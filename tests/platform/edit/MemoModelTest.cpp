@@ -84,6 +84,8 @@ TEST_F(MemoFixture, LinesAddFollowsTheClassicMemo) {
         {"a lone LF stays and is no line break", "", "c\nd", "c\nd\r\n", 1},
         {"a lone CR stays and is no line break", "x", "c\rd", "x\r\nc\rd", 2},
         {"LF CR becomes two line breaks", "", "e\n\rf", "e\r\n\r\nf\r\n", 3},
+        {"two CR LF pairs stay two breaks", "", "g\r\n\r\nh", "g\r\n\r\nh\r\n", 3},
+        {"CR LF before a lone CR stays", "", "i\r\n\rj", "i\r\n\rj\r\n", 2},
         {"an empty line", "a\r\n", "", "a\r\n\r\n", 2},
     };
     for (const auto& c : cases) {

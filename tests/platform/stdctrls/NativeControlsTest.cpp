@@ -2,6 +2,7 @@
 #include "platform/component/StringList.h"
 #include "platform/control/Application.h"
 #include "platform/control/Form.h"
+#include "platform/control/Panel.h"
 #include "platform/core/Gbk.h"
 #include "platform/native/NativeConst.h"
 #include "platform/native/ScrollInfo.h"
@@ -206,6 +207,107 @@ TEST_F(NativeControlsTest, EnterClicksTheDefaultButtonAndEscapeTheCancelButton) 
     Desk->PressKey(VK_RETURN);
     EXPECT_EQ(cancelClicks, 2);
     EXPECT_EQ(okClicks, 1);
+}
+
+TEST_F(NativeControlsTest, EnterAndEscapeReachDefaultAndCancelButtonsInsideNestedPanels) {
+    // Every control of a skinned window sits in a panel; the buttons here two levels down.
+    auto* outer = Make<TPanel>({0, 0, 400, 300});
+    auto* inner = new TPanel(Form);
+    inner->SetBounds(10, 100, 300, 100);
+    inner->SetParent(outer);
+    auto* fields = new TPanel(Form);
+    fields->SetBounds(10, 10, 300, 80);
+    fields->SetParent(outer);
+    auto* edit = new TEdit(Form);
+    edit->SetBounds(10, 10, 121, 21);
+    edit->SetParent(fields);
+    auto* ok = new TButton(Form);
+    ok->SetBounds(10, 10, 75, 25);
+    ok->SetParent(inner);
+    ok->SetDefault(true);
+    auto* cancel = new TButton(Form);
+    cancel->SetBounds(100, 10, 75, 25);
+    cancel->SetParent(inner);
+    cancel->SetCancel(true);
+    int okClicks = 0, cancelClicks = 0;
+    ok->OnClick = [&](TPersistent*) { ++okClicks; };
+    cancel->OnClick = [&](TPersistent*) { ++cancelClicks; };
+    edit->SetFocus();
+    int beeps = Desk->BeepCount();
+    Desk->PressKey(VK_RETURN);
+    Desk->PressKey(VK_ESCAPE);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(cancelClicks, 1);
+    EXPECT_EQ(Desk->BeepCount(), beeps) << "the buttons took the keys";
+    EXPECT_EQ(edit->Text(), "");
+    // Buttons in a hidden panel take no keys.
+    inner->SetVisible(false);
+    Desk->PressKey(VK_RETURN);
+    Desk->PressKey(VK_ESCAPE);
+    EXPECT_EQ(okClicks, 1);
+    EXPECT_EQ(cancelClicks, 1);
+}
+
+TEST_F(NativeControlsTest, AcceleratorsClickButtonsAndRadioButtonsAndFocusALabelsControlOnly) {
+    auto* panel = Make<TPanel>({0, 0, 400, 300});
+    auto place = [&](TWinControl* c, TRect r) {
+        c->SetBounds(r.Left, r.Top, r.Width(), r.Height());
+        c->SetParent(panel);
+    };
+    auto* edit = new TEdit(Form);
+    place(edit, {10, 10, 131, 31});
+    edit->SetText("&x");
+    auto* named = new TEdit(Form);
+    place(named, {10, 40, 131, 61});
+    auto* label = new TStaticText(Form);
+    place(label, {140, 40, 200, 57});
+    label->SetCaption("&Name");
+    label->SetFocusControl(named);
+    auto* go = new TButton(Form);
+    place(go, {10, 70, 85, 95});
+    go->SetCaption("&Go");
+    auto* qi = new TRadioButton(Form);
+    place(qi, {10, 100, 110, 117});
+    qi->SetCaption(Utf8ToGbk("骑宠(&Q)"));
+    int editClicks = 0, goClicks = 0, qiClicks = 0;
+    edit->OnClick = [&](TPersistent*) { ++editClicks; };
+    go->OnClick = [&](TPersistent*) { ++goClicks; };
+    qi->OnClick = [&](TPersistent*) { ++qiClicks; };
+    auto alt = [&](int vk, const char* text) {
+        Desk->KeyDown(VK_MENU, ssAlt);
+        Desk->KeyDown(vk, ssAlt);
+        Desk->Type(text); // what the desktop also sends for the chord
+        Desk->KeyUp(vk, ssAlt);
+        Desk->KeyUp(VK_MENU, 0);
+    };
+    edit->SetFocus();
+    alt('X', "x");
+    alt(VK_SPACE, " ");
+    EXPECT_EQ(editClicks, 0) << "an edit's text is no caption";
+    EXPECT_EQ(edit->Text(), "&x") << "Alt chords type nothing";
+    EXPECT_TRUE(edit->Focused());
+
+    alt('G', "g");
+    EXPECT_EQ(goClicks, 1);
+    EXPECT_TRUE(go->Focused());
+    alt('Q', "q");
+    EXPECT_TRUE(qi->Checked());
+    EXPECT_EQ(qiClicks, 1);
+    EXPECT_TRUE(qi->Focused());
+    alt('N', "n");
+    EXPECT_TRUE(named->Focused()) << "the label hands the focus to its control";
+    EXPECT_EQ(named->Text(), "");
+
+    // A label whose control is gone takes nothing; a disabled button neither.
+    named->Free();
+    EXPECT_EQ(label->FocusControl(), nullptr);
+    go->SetEnabled(false);
+    edit->SetFocus();
+    alt('N', "n");
+    alt('G', "g");
+    EXPECT_EQ(goClicks, 1);
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->Text(), "&x");
 }
 
 TEST_F(NativeControlsTest, EnterInAnEditWithoutDefaultButtonBeeps) {

@@ -199,6 +199,44 @@ TEST_F(InputTest, TypedTextArrivesAsGbkBytesAndControlKeysAsCharacters) {
                                               {Left, WM_CHAR, 1, 1}}));
 }
 
+TEST_F(InputTest, AltChordsBecomeQueuedSysCharsAndTheirTextIsNotTyped) {
+    SetFocus(Left);
+    struct TCase {
+        int Vk;
+        unsigned Mods;
+        const char* Text; // what the desktop sends for the chord, as it does on X11
+        std::vector<std::pair<UINT, WPARAM>> Expected;
+    };
+    for (const TCase& c :
+         std::vector<TCase>{{'X', ssAlt, "x", {{WM_SYSKEYDOWN, 'X'}, {WM_SYSCHAR, 'x'}}},
+                            {'X', ssAlt | ssShift, "X", {{WM_SYSKEYDOWN, 'X'}, {WM_SYSCHAR, 'X'}}},
+                            {'7', ssAlt, "7", {{WM_SYSKEYDOWN, '7'}, {WM_SYSCHAR, '7'}}},
+                            {VK_SPACE, ssAlt, " ", {{WM_SYSKEYDOWN, VK_SPACE}, {WM_SYSCHAR, ' '}}},
+                            // No character for other keys, nothing typed either.
+                            {VK_OEM_2, ssAlt, "/", {{WM_SYSKEYDOWN, VK_OEM_2}}},
+                            // Ctrl+Alt is AltGr: a plain key whose text is typed.
+                            {'Q', ssAlt | ssCtrl, "@", {{WM_KEYDOWN, 'Q'}, {WM_CHAR, '@'}}},
+                            {'X', 0, "x", {{WM_KEYDOWN, 'X'}, {WM_CHAR, 'x'}}}}) {
+        // Key and text arrive together, as one batch of desktop events.
+        if (c.Mods & ssAlt)
+            InputKey(VK_MENU, true, c.Mods);
+        InputKey(c.Vk, true, c.Mods);
+        InputText(c.Text);
+        InputKey(c.Vk, false, c.Mods);
+        Watched = {WM_KEYDOWN, WM_SYSKEYDOWN, WM_CHAR, WM_SYSCHAR};
+        Desk->Pump();
+        std::vector<std::pair<UINT, WPARAM>> got;
+        for (const TLogEntry& e : Take()) {
+            bool altItself = e.Msg != WM_SYSCHAR && e.WParam == WPARAM(VK_MENU);
+            if (!altItself)
+                got.emplace_back(e.Msg, e.WParam);
+            EXPECT_EQ(e.Wnd, Left);
+        }
+        EXPECT_EQ(got, c.Expected) << "key " << c.Vk << " mods " << c.Mods;
+        Desk->KeyUp(VK_MENU, 0);
+    }
+}
+
 TEST_F(InputTest, KeyStateFollowsTheMessageBeingHandled) {
     SetFocus(Left);
     std::vector<short> shiftSeen;
@@ -281,6 +319,97 @@ TEST_F(InputTest, SizingEdgesAnswerTheirHitCodesAndRespectTheMinimumSize) {
     Desk->Drag({301, 350}, {400, 350}); // would make it 81 wide: stops at 120, right edge stays
     GetWindowRect(sizable, &r);
     EXPECT_EQ(r, Rect(360, 300, 480, 420));
+}
+
+namespace {
+// The hit test of a frameless window that is its own resize border: 5-pixel zones at the
+// edges and corners, a caption strip below the top zone.
+LRESULT OwnEdges(HWND h, LPARAM l) {
+    TPoint p = PointFromLParam(l);
+    ScreenToClient(h, &p);
+    TRect c;
+    GetClientRect(h, &c);
+    bool left = p.X < 5, right = p.X >= c.Right - 5, top = p.Y < 5, bottom = p.Y >= c.Bottom - 5;
+    if (top && left)
+        return HTTOPLEFT;
+    if (top && right)
+        return HTTOPRIGHT;
+    if (bottom && right)
+        return HTBOTTOMRIGHT;
+    if (bottom && left)
+        return HTBOTTOMLEFT;
+    if (left)
+        return HTLEFT;
+    if (top)
+        return HTTOP;
+    if (right)
+        return HTRIGHT;
+    if (bottom)
+        return HTBOTTOM;
+    return p.Y < 20 ? HTCAPTION : HTCLIENT;
+}
+} // namespace
+
+TEST_F(InputTest, AFramelessWindowIsResizedByTheEdgesItsOwnHitTestAnswers) {
+    // At (300,300) 200x100, at least 120x80, at most 260x150.
+    HWND w = TopLevel(Bounds(300, 300, 200, 100));
+    Handlers[w] = [](HWND h, UINT m, WPARAM, LPARAM l, bool& handled) -> LRESULT {
+        if (m == WM_NCHITTEST) {
+            handled = true;
+            return OwnEdges(h, l);
+        }
+        if (m == WM_GETMINMAXINFO) {
+            auto* mm = reinterpret_cast<TMinMaxInfo*>(l);
+            mm->ptMinTrackSize = {120, 80};
+            mm->ptMaxTrackSize = {260, 150};
+            handled = true;
+        }
+        return 0;
+    };
+    Desk->Pump();
+    ASSERT_EQ(GetWindowLongPtr(w, GWL_STYLE) & (WS_THICKFRAME | WS_CAPTION), 0);
+    struct TCase {
+        TPoint From; // a point of the zone
+        TPoint By;   // how far the pointer goes
+        TRect Expected;
+        TCursorShape Cursor;
+    };
+    for (const TCase& c : std::vector<TCase>{
+             {{302, 350}, {-30, 7}, Rect(270, 300, 500, 400), TCursorShape::SizeWE},
+             {{497, 350}, {25, -9}, Rect(300, 300, 525, 400), TCursorShape::SizeWE},
+             {{400, 302}, {3, -20}, Rect(300, 280, 500, 400), TCursorShape::SizeNS},
+             {{400, 397}, {3, 20}, Rect(300, 300, 500, 420), TCursorShape::SizeNS},
+             {{302, 302}, {10, 10}, Rect(310, 310, 500, 400), TCursorShape::SizeNWSE},
+             {{497, 397}, {-10, -10}, Rect(300, 300, 490, 390), TCursorShape::SizeNWSE},
+             {{497, 302}, {10, 10}, Rect(300, 310, 510, 400), TCursorShape::SizeNESW},
+             {{302, 397}, {10, 10}, Rect(310, 300, 500, 410), TCursorShape::SizeNESW},
+             // Below the minimum the far edge stays put; above the maximum too.
+             {{302, 350}, {150, 0}, Rect(380, 300, 500, 400), TCursorShape::SizeWE},
+             {{400, 302}, {0, 60}, Rect(300, 320, 500, 400), TCursorShape::SizeNS},
+             {{302, 302}, {-200, -200}, Rect(240, 250, 500, 400), TCursorShape::SizeNWSE},
+             {{497, 397}, {300, 300}, Rect(300, 300, 560, 450), TCursorShape::SizeNWSE},
+             // The caption strip moves it.
+             {{400, 312}, {-50, 40}, Rect(250, 340, 450, 440), TCursorShape::Arrow}}) {
+        SetWindowPos(w, nullptr, 300, 300, 200, 100, SWP_NOZORDER);
+        Desk->MouseMove(c.From);
+        EXPECT_EQ(Desk->Cursor(), c.Cursor) << c.From.X << "," << c.From.Y;
+        Desk->Drag(c.From, c.From + c.By);
+        TRect r;
+        GetWindowRect(w, &r);
+        EXPECT_EQ(r, c.Expected) << "from " << c.From.X << "," << c.From.Y;
+        EXPECT_EQ(Desk->Surface(w)->Bounds, r);
+        Desk->MouseMove({900, 700});
+    }
+    // A maximized window keeps its size and place.
+    ShowWindow(w, SW_MAXIMIZE);
+    Desk->Pump();
+    TRect before;
+    GetWindowRect(w, &before);
+    Desk->Drag({before.Left + 2, before.Top + 50}, {before.Left + 40, before.Top + 50});
+    Desk->Drag({before.Left + 50, before.Top + 12}, {before.Left + 90, before.Top + 60});
+    TRect after;
+    GetWindowRect(w, &after);
+    EXPECT_EQ(after, before);
 }
 
 TEST_F(InputTest, CloseButtonSendsCloseOnlyWhenReleasedOverIt) {

@@ -177,6 +177,76 @@ TEST_F(PaintTest, BeginPaintGivesTheSameContextAndThePaintRectangle) {
     EXPECT_EQ(BeginPaint(Top, nullptr), nullptr); // outside painting
 }
 
+TEST_F(PaintTest, AChildPaintsItsParentIntoABitmapWhileTheParentIsBeingPainted) {
+    // The parent paints grey with a red square at (20,20)-(30,30) and its background blue, and
+    // brings the child at (15,15) up to date from inside its own paint. The child paints the
+    // parent into a 30x30 bitmap with the origin moved by its position, as a transparent
+    // control does, and shows the bitmap.
+    HWND child = Child(Top, Bounds(15, 15, 30, 30));
+    TPixelBuffer copy(30, 30, 0);
+    int parentPaints = 0, parentErases = 0;
+    std::vector<TRect> paintRects;
+    Handlers[Top] = [&](HWND h, UINT m, WPARAM w, LPARAM, bool& handled) -> LRESULT {
+        if (m == WM_ERASEBKGND) {
+            handled = true;
+            ++parentErases;
+            TRect r;
+            GetClientRect(h, &r);
+            reinterpret_cast<TDC*>(w)->FillRect(r, kBlue);
+            return 1;
+        }
+        if (m != WM_PAINT)
+            return 0;
+        handled = true;
+        ++parentPaints;
+        TPaintStruct ps;
+        TDC* dc = BeginPaint(h, &ps);
+        if (!dc)
+            return 0; // counted as a paint that drew nothing
+        paintRects.push_back(ps.rcPaint);
+        dc->FillRect(Bounds(0, 0, 60, 10), kGrey);
+        dc->FillRect(Bounds(20, 20, 10, 10), kRed);
+        UpdateWindow(child);
+        EndPaint(h, &ps);
+        return 0;
+    };
+    Handlers[child] = [&](HWND h, UINT m, WPARAM w, LPARAM, bool& handled) -> LRESULT {
+        if (m == WM_ERASEBKGND)
+            handled = true;
+        if (m != WM_PAINT)
+            return m == WM_ERASEBKGND ? 1 : 0;
+        handled = true;
+        TDC memory(copy);
+        memory.SetViewportOrg({-15, -15});
+        SendMessage(GetParent(h), WM_ERASEBKGND, WPARAM(&memory), 0);
+        SendMessage(GetParent(h), WM_PAINT, WPARAM(&memory), 0);
+        TDC* own = reinterpret_cast<TDC*>(w);
+        TDC source(copy);
+        own->BitBlt(0, 0, 30, 30, &source, 0, 0, SRCCOPY);
+        return 0;
+    };
+    Desk->Pump();
+    paintRects.clear();
+    parentPaints = parentErases = 0;
+    InvalidateRect(Top, nullptr, true);
+    InvalidateRect(child, nullptr, true);
+    Desk->Pump();
+    EXPECT_EQ(parentPaints, 2);
+    EXPECT_EQ(parentErases, 2);
+    ASSERT_EQ(paintRects.size(), 2u) << "each paint had a context";
+    EXPECT_EQ(paintRects[1], Bounds(15, 15, 30, 30)) << "the given context's area";
+    // The bitmap holds the parent's pixels under the child.
+    EXPECT_EQ(PixelToRGB(copy.At(0, 0)), kBlue);
+    EXPECT_EQ(PixelToRGB(copy.At(5, 5)), kRed);
+    EXPECT_EQ(PixelToRGB(copy.At(14, 14)), kRed);
+    EXPECT_EQ(PixelToRGB(copy.At(15, 15)), kBlue);
+    // The window shows what each painted where it belongs.
+    EXPECT_EQ(At(5, 5), kGrey);
+    EXPECT_EQ(At(16, 16), kBlue);
+    EXPECT_EQ(At(25, 25), kRed);
+    EXPECT_EQ(At(50, 30), kBlue);
+}
+
 TEST_F(PaintTest, ClassicFrameIsDrawnAroundTheClientArea) {
     HWND w = TopLevel(Bounds(200, 200, 120, 80),
                       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_VISIBLE);

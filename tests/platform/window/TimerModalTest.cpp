@@ -106,6 +106,88 @@ TEST_F(TimerModalTest, ModalLoopDisablesOthersAndGivesTheFocusBack) {
     EXPECT_FALSE(IsInModalLoop(dialog));
 }
 
+TEST_F(TimerModalTest, DisablingAWindowCancelsTheModeOfTheWindowHoldingCaptureOrFocus) {
+    HWND main = TopLevel(Bounds(0, 0, 200, 200));
+    HWND panel = Child(main, Bounds(0, 0, 200, 100));
+    HWND bar = Child(panel, Bounds(10, 10, 100, 17));   // tracks the mouse: holds the capture
+    HWND field = Child(main, Bounds(10, 150, 100, 20)); // holds the focus
+    HWND other = TopLevel(Bounds(300, 0, 100, 100));
+    Desk->Pump();
+    struct TCase {
+        HWND Disabled;
+        bool Captured;
+        std::vector<TLogEntry> Expected;
+    };
+    for (const TCase& c : std::vector<TCase>{
+             // The capture holder first: it is the one in the middle of something.
+             {main, true, {{bar, WM_CANCELMODE, 0, 0}, {bar, WM_CAPTURECHANGED, 0, 0}}},
+             {panel, true, {{bar, WM_CANCELMODE, 0, 0}, {bar, WM_CAPTURECHANGED, 0, 0}}},
+             {bar, true, {{bar, WM_CANCELMODE, 0, 0}, {bar, WM_CAPTURECHANGED, 0, 0}}},
+             // Without a capture inside, the focus holder.
+             {main, false, {{field, WM_CANCELMODE, 0, 0}}},
+             // Nothing of either inside: nobody is told.
+             {other, true, {}},
+             {panel, false, {}}}) {
+        SetFocus(field);
+        if (c.Captured)
+            SetCapture(bar);
+        Watched = {WM_CANCELMODE, WM_CAPTURECHANGED};
+        EnableWindow(c.Disabled, false);
+        EXPECT_EQ(Take(), c.Expected) << "disabled " << c.Disabled << " captured " << c.Captured;
+        EXPECT_EQ(GetCapture(), c.Captured && c.Disabled == other ? bar : nullptr);
+        Watched.clear();
+        EnableWindow(c.Disabled, true);
+        ReleaseCapture();
+    }
+}
+
+TEST_F(TimerModalTest, AModalLoopCancelsTheModeOfTheCaptureHolderAndAnyWindowMove) {
+    HWND main = TopLevel(Bounds(0, 0, 200, 200), WS_OVERLAPPED | WS_CAPTION | WS_VISIBLE);
+    HWND button = Child(main, Bounds(10, 10, 50, 20));
+    HWND dialog = TopLevel(Bounds(300, 300, 100, 80), WS_POPUP, "Test", main);
+    Desk->Pump();
+    Handlers[button] = [](HWND h, UINT m, WPARAM, LPARAM, bool&) -> LRESULT {
+        if (m == WM_LBUTTONDOWN)
+            SetCapture(h);
+        return 0;
+    };
+    std::vector<UINT> seenInside;
+    Desk->SetIdleHandler([&]() {
+        if (!IsInModalLoop(dialog))
+            return false;
+        seenInside = TakeMessages();
+        EndModalLoop(dialog, 1);
+        return true;
+    });
+    // The modal window opens while the button holds the capture with the mouse still down.
+    TRect r;
+    GetClientRect(button, &r);
+    TPoint p{5, 5};
+    ClientToScreen(button, &p);
+    Desk->MouseDown(p);
+    ASSERT_EQ(GetCapture(), button);
+    Watched = {WM_CANCELMODE, WM_CAPTURECHANGED};
+    EXPECT_EQ(RunModalLoop(dialog), 1);
+    EXPECT_EQ(seenInside, (std::vector<UINT>{WM_CANCELMODE, WM_CAPTURECHANGED}));
+    EXPECT_EQ(GetCapture(), nullptr);
+    Desk->MouseUp(p);
+
+    // A window being moved by its caption stops following the pointer.
+    GetWindowRect(main, &r);
+    Desk->MouseMove({r.Left + 100, r.Top + 8});
+    Desk->MouseDown({r.Left + 100, r.Top + 8});
+    Desk->MouseMove({r.Left + 110, r.Top + 18});
+    TRect moved;
+    GetWindowRect(main, &moved);
+    ASSERT_EQ(moved.TopLeft(), r.TopLeft() + TPoint(10, 10));
+    EXPECT_EQ(RunModalLoop(dialog), 1);
+    Desk->MouseMove({r.Left + 150, r.Top + 58});
+    Desk->MouseUp({r.Left + 150, r.Top + 58});
+    TRect after;
+    GetWindowRect(main, &after);
+    EXPECT_EQ(after, moved);
+}
+
 TEST_F(TimerModalTest, ClosingTheModalWindowEndsTheLoop) {
     HWND main = TopLevel(Bounds(0, 0, 200, 200));
     SetFocus(main);

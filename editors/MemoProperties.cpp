@@ -1,0 +1,7 @@
+#include "editors/MemoProperties.h"
+
+TcxCustomMemoProperties::TcxCustomMemoProperties(TPersistent* owner)
+    : TcxCustomTextEditProperties(owner) {
+    SetAutoSelect(false);
+    Alignment().SetVert(taTopJustify);
+}
