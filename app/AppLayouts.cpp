@@ -11,12 +11,16 @@
 
 #include <string>
 
-void RegisterAppClasses() {
-    if (IsClassRegistered("TFormZuvo"))
-        return;
+void RegisterAppControlClasses() {
     RegisterControlClasses();
     RegisterNativeControlClasses();
     RegisterBannerImage();
+}
+
+void RegisterAppClasses() {
+    if (IsClassRegistered("TFormZuvo"))
+        return;
+    RegisterAppControlClasses();
     // The forms are never created by a layout: each reads its own layout into itself.
     TClassRegistry::Global().Register("TFormZuvo", "TForm");
     TClassRegistry::Global().Register("TFormTishi", "TForm");

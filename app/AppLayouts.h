@@ -8,6 +8,8 @@ class TComponent;
 // Registers the program's two form classes (and the control classes their layouts use) with
 // the class registry, once.
 void RegisterAppClasses();
+// Registers only the control classes the two layouts use (the fuzzer brings forms of its own).
+void RegisterAppControlClasses();
 
 // Reads the stored layout of a form, kept among the program's resources under its name (type
 // LAYOUT), into the form.
