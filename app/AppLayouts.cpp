@@ -15,9 +15,7 @@
 
 #include <string>
 
-void RegisterAppClasses() {
-    if (IsClassRegistered("TFormZuvo"))
-        return;
+void RegisterAppControlClasses() {
     RegisterControlClasses();
     RegisterNativeControlClasses();
     RegisterLookAndFeelClasses();
@@ -25,6 +23,12 @@ void RegisterAppClasses() {
     RegisterSkinFormClasses();
     RegisterSkinButtonClass();
     RegisterBannerImage();
+}
+
+void RegisterAppClasses() {
+    if (IsClassRegistered("TFormZuvo"))
+        return;
+    RegisterAppControlClasses();
     // The forms are never created by a layout: each reads its own layout into itself.
     TClassRegistry::Global().Register("TFormZuvo", "TForm");
     TClassRegistry::Global().Register("TFormTishi", "TForm");

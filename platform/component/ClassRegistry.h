@@ -173,6 +173,12 @@ public:
         return *this;
     }
     TClassProperties& Default(const char* value) { return Default(std::string(value)); }
+    // The values a layout may give the ordinal property added last; others are refused.
+    TClassProperties& Range(long long min, long long max) {
+        FLast->MinValue = min;
+        FLast->MaxValue = max;
+        return *this;
+    }
     // The stored rule of the property added last.
     TClassProperties& Stored(std::function<bool(T&)> stored) {
         FLast->StoredFn = [stored](TPersistent& o) { return stored(Cast(o)); };

@@ -104,6 +104,8 @@ std::string TLayoutToken::Describe() const {
 
 TLayoutLexer::TLayoutLexer(std::string_view text, std::string fileName)
     : FText(text), FFileName(std::move(fileName)) {
+    if (FText.size() > kMaxLayoutBytes)
+        Fail(1, "The layout is longer than " + std::to_string(kMaxLayoutBytes) + " bytes");
     if (FText.substr(0, 3) == "\xEF\xBB\xBF")
         FPos = 3; // byte-order mark
 }
@@ -156,6 +158,9 @@ TLayoutToken TLayoutLexer::Scan() {
         std::size_t start = FPos;
         while (FPos < FText.size() && (IsIdentStart(FText[FPos]) || IsDigit(FText[FPos])))
             ++FPos;
+        if (FPos - start > kMaxLayoutNameLength)
+            Fail(FLine, "Name " + std::string(FText.substr(start, 16)) + "... is longer than " +
+                            std::to_string(kMaxLayoutNameLength) + " characters");
         t.Kind = ltIdent;
         t.Text = std::string(FText.substr(start, FPos - start));
         return t;
@@ -221,8 +226,8 @@ TLayoutToken TLayoutLexer::ScanString() {
     TLayoutToken t;
     t.Line = FLine;
     t.Kind = ltString;
-    ++FPos;              // opening quote
-    std::string segment; // UTF-8 bytes not yet converted
+    const std::size_t start = FPos++; // opening quote
+    std::string segment;              // UTF-8 bytes not yet converted
     auto flush = [&]() {
         if (segment.empty())
             return;
@@ -240,6 +245,8 @@ TLayoutToken TLayoutLexer::ScanString() {
     while (true) {
         if (FPos >= FText.size() || FText[FPos] == '\n' || FText[FPos] == '\r')
             Fail(t.Line, "Unterminated string");
+        if (FText[FPos] != '"' && FPos - start - 1 >= kMaxLayoutStringBytes)
+            Fail(t.Line, "String longer than " + std::to_string(kMaxLayoutStringBytes) + " bytes");
         char c = FText[FPos++];
         if (c == '"')
             break;

@@ -18,6 +18,11 @@ private:
     int FLine;
 };
 
+// Limits on what a layout may hold; a layout beyond one is refused with an EReadError.
+inline constexpr std::size_t kMaxLayoutBytes = 1024 * 1024;
+inline constexpr std::size_t kMaxLayoutNameLength = 255;
+inline constexpr std::size_t kMaxLayoutStringBytes = 64 * 1024; // as written in the file
+
 enum TLayoutTokenKind {
     ltEnd,    // end of the text
     ltIdent,  // a name: letters, digits, '_' (not starting with a digit)
@@ -41,7 +46,8 @@ struct TLayoutToken {
 // Splits layout text (UTF-8) into tokens. Blanks and line breaks separate tokens; '#' starts a
 // comment running to the end of the line. Strings are double-quoted on one line, with the
 // escapes \" \\ \r \n \t and \xHH (one raw byte); their text is converted to GBK, and a
-// character GBK cannot hold is an error.
+// character GBK cannot hold is an error. A text longer than kMaxLayoutBytes, a name longer than
+// kMaxLayoutNameLength and a string longer than kMaxLayoutStringBytes are errors.
 class TLayoutLexer {
 public:
     TLayoutLexer(std::string_view text, std::string fileName);

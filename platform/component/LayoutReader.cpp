@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <fstream>
-#include <sstream>
 
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/MethodTable.h"
@@ -43,6 +42,23 @@ protected:
 private:
     std::vector<TComponent*> List;
 };
+
+class TLayoutReader::TNestingGuard {
+public:
+    explicit TNestingGuard(int& depth) : FDepth(depth) { ++FDepth; }
+    ~TNestingGuard() { --FDepth; }
+    TNestingGuard(const TNestingGuard&) = delete;
+    TNestingGuard& operator=(const TNestingGuard&) = delete;
+
+private:
+    int& FDepth;
+};
+
+TLayoutReader::TNestingGuard TLayoutReader::Nest(int line) {
+    if (FDepth >= kMaxLayoutDepth)
+        Fail(line, "Layout nested deeper than " + std::to_string(kMaxLayoutDepth) + " levels");
+    return TNestingGuard(FDepth);
+}
 
 TLayoutReader::TLayoutReader(std::string_view text, std::string fileName)
     : FLexer(text, std::move(fileName)) {}
@@ -191,6 +207,10 @@ void TLayoutReader::ReadBody(TComponent& component) {
 }
 
 void TLayoutReader::ReadChild(TComponent& parent) {
+    const TNestingGuard nesting = Nest(FLexer.Peek().Line);
+    if (int(FLoadOrder.size()) > kMaxLayoutComponents)
+        Fail(FLexer.Peek().Line,
+             "More than " + std::to_string(kMaxLayoutComponents) + " components in the layout");
     TLayoutToken name, cls;
     const TClassInfo* info = ReadObjectHeading(name, cls);
     TComponent* c = nullptr;
@@ -383,6 +403,9 @@ void TLayoutReader::ReadStringList(TPersistent& object, const TPropertyInfo& pro
         if (t.Kind != ltString)
             Fail(t.Line,
                  "A string or ')' expected in " + property.Name + " instead of " + t.Describe());
+        if (int(lines.size()) >= kMaxStringListLines)
+            Fail(t.Line,
+                 "More than " + std::to_string(kMaxStringListLines) + " lines in " + property.Name);
         lines.push_back(t.Text);
     }
     Apply(property.Name, line, [&] {
@@ -419,6 +442,10 @@ void TLayoutReader::ReadCollection(TComponent& component, TPersistent& object,
             if (!t.IsWord("item"))
                 Fail(t.Line, "\"item\" or '>' expected in " + property.Name + " instead of " +
                                  t.Describe());
+            if (collection->Count() >= kMaxCollectionItems)
+                Fail(t.Line, "More than " + std::to_string(kMaxCollectionItems) + " items in " +
+                                 property.Name);
+            const TNestingGuard nesting = Nest(t.Line);
             TCollectionItem* item = nullptr;
             Apply(property.Name, t.Line, [&] { item = collection->Add(); });
             std::string prefix = eventPath + "[" + std::to_string(item->Index()) + "].";
@@ -478,9 +505,13 @@ std::string ReadFileText(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw EReadError(path, 0, "Cannot open the layout file");
-    std::ostringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
+    // One byte more than a layout may hold is enough to refuse it (the lexer does).
+    std::string text(kMaxLayoutBytes + 1, '\0');
+    in.read(text.data(), std::streamsize(text.size()));
+    if (in.bad())
+        throw EReadError(path, 0, "Cannot read the layout file");
+    text.resize(std::size_t(in.gcount()));
+    return text;
 }
 
 } // namespace

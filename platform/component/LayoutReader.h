@@ -44,7 +44,14 @@ struct TPropertyInfo;
 // once on every component in creation order (the root first, then each component before the
 // ones inside it, in file order); Loaded clears csLoading. Any fault raises EReadError naming
 // the file, the line and the offending word; the components created so far are destroyed and
-// the root's flags are cleared.
+// the root's flags are cleared. A layout beyond one of the limits above is such a fault.
+// Limits on the structure of a layout (the lexer limits its size, names and strings). Objects
+// and collection items each count one level of nesting.
+inline constexpr int kMaxLayoutDepth = 32;
+inline constexpr int kMaxLayoutComponents = 1024;
+inline constexpr int kMaxCollectionItems = 1024;
+inline constexpr int kMaxStringListLines = 65536;
+
 class TLayoutReader {
 public:
     TLayoutReader(std::string_view text, std::string fileName);
@@ -82,6 +89,9 @@ private:
     void ReadEvent(TComponent& component, TPersistent& object, const TPropertyInfo& property,
                    const std::string& eventPath, int line);
     void ResolveFixups();
+    // Opens one more level of nesting at line; the returned guard closes it.
+    class TNestingGuard;
+    [[nodiscard]] TNestingGuard Nest(int line);
     void FinishLoading();
     const TClassInfo& ClassOf(const TPersistent& object, int line) const;
     TLayoutToken Expect(TLayoutTokenKind kind, const char* what);
@@ -96,6 +106,7 @@ private:
     std::vector<TComponent*> FLoadOrder;
     std::vector<TFixup> FFixups;
     TCreatedList* FCreated = nullptr;
+    int FDepth = 0;
 };
 
 // Reads a layout into root (see TLayoutReader).

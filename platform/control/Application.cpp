@@ -5,6 +5,8 @@
 #include "platform/control/Screen.h"
 #include "platform/core/Exception.h"
 #include "platform/core/Gbk.h"
+#include "platform/draw/Dib.h"
+#include "platform/draw/Resources.h"
 #include "platform/native/MessageBox.h"
 
 #include <cstdio>
@@ -51,6 +53,14 @@ void TApplication::Initialize() {
     FInitialized = true;
     SetLoopExceptionHandler([this](std::exception_ptr e) { HandleException(e); });
     FHookId = AddMessageHook([this](TMsg& msg, bool& handled) { HookMessage(msg, handled); });
+    LoadIcon();
+}
+
+// The program's icon is its bitmap resource MAINICON, when it has one; a broken one is a fault
+// of the program and raises EInvalidGraphic.
+void TApplication::LoadIcon() {
+    if (const auto data = FindResource(HInstance(), "MAINICON", RT_BITMAP))
+        SetApplicationIcon(ReadDib(data->data(), data->size()));
 }
 
 void TApplication::SetTitle(const std::string& title) {

@@ -32,7 +32,8 @@ public:
 
     std::string ClassName() const override { return "TApplication"; }
 
-    // Hooks the application into the window layer (message hook, loop exception handler).
+    // Hooks the application into the window layer (message hook, loop exception handler) and
+    // gives every window the program's icon, its bitmap resource MAINICON when it has one.
     // The window layer must be started; only the global Application hooks in. Calling it again
     // does nothing.
     void Initialize();
@@ -103,6 +104,7 @@ private:
     void WriteExceptionLine(const Exception& e) const;
     void FormCreated(TCustomForm* form);
     void HookMessage(TMsg& msg, bool& handled);
+    void LoadIcon();
     void HintMouseMessage(const TMsg& msg);
     void StartHintTimer(int ms, bool showing);
     void StopHintTimer();

@@ -123,6 +123,7 @@ void RegisterGraphicsObjects() {
             "Color", [](TFont& f) { return f.Color(); }, [](TFont& f, TColor c) { f.SetColor(c); })
         .Integer(
             "Height", [](TFont& f) { return f.Height(); }, [](TFont& f, int v) { f.SetHeight(v); })
+        .Range(-kMaxLayoutFontHeight, kMaxLayoutFontHeight)
         .String(
             "Name", [](TFont& f) { return f.Name(); },
             [](TFont& f, const std::string& v) { f.SetName(v); })
@@ -132,6 +133,7 @@ void RegisterGraphicsObjects() {
         .Default(fpDefault)
         .Integer(
             "Size", [](TFont& f) { return f.Size(); }, [](TFont& f, int v) { f.SetSize(v); })
+        .Range(-kMaxLayoutFontHeight, kMaxLayoutFontHeight)
         .Stored(false)
         .Set(
             "Style", FontStyleIdents(), [](TFont& f) { return std::uint64_t(f.Style()); },
@@ -152,6 +154,7 @@ void RegisterGraphicsObjects() {
         .Default(psSolid)
         .Integer(
             "Width", [](TPen& p) { return p.Width(); }, [](TPen& p, int v) { p.SetWidth(v); })
+        .Range(0, kMaxLayoutExtent)
         .Default(1);
 
     P<TBrush>(TClassRegistry::Global().Register("TBrush", "TPersistent"))
@@ -170,18 +173,22 @@ void RegisterGraphicsObjects() {
         .Integer(
             "MaxHeight", [](TSizeConstraints& c) { return c.MaxHeight(); },
             [](TSizeConstraints& c, int v) { c.SetMaxHeight(v); })
+        .Range(0, kMaxLayoutExtent)
         .Default(0)
         .Integer(
             "MaxWidth", [](TSizeConstraints& c) { return c.MaxWidth(); },
             [](TSizeConstraints& c, int v) { c.SetMaxWidth(v); })
+        .Range(0, kMaxLayoutExtent)
         .Default(0)
         .Integer(
             "MinHeight", [](TSizeConstraints& c) { return c.MinHeight(); },
             [](TSizeConstraints& c, int v) { c.SetMinHeight(v); })
+        .Range(0, kMaxLayoutExtent)
         .Default(0)
         .Integer(
             "MinWidth", [](TSizeConstraints& c) { return c.MinWidth(); },
             [](TSizeConstraints& c, int v) { c.SetMinWidth(v); })
+        .Range(0, kMaxLayoutExtent)
         .Default(0);
 }
 
@@ -189,14 +196,18 @@ void RegisterControl() {
     RegisterComponentClass<TControl>("TControl", "TComponent")
         .Integer(
             "Left", [](TControl& c) { return c.Left(); }, [](TControl& c, int v) { c.SetLeft(v); })
+        .Range(-kMaxLayoutPosition, kMaxLayoutPosition)
         .Integer(
             "Top", [](TControl& c) { return c.Top(); }, [](TControl& c, int v) { c.SetTop(v); })
+        .Range(-kMaxLayoutPosition, kMaxLayoutPosition)
         .Integer(
             "Width", [](TControl& c) { return c.Width(); },
             [](TControl& c, int v) { c.SetWidth(v); })
+        .Range(0, kMaxLayoutExtent)
         .Integer(
             "Height", [](TControl& c) { return c.Height(); },
             [](TControl& c, int v) { c.SetHeight(v); })
+        .Range(0, kMaxLayoutExtent)
         .Enum<TAlign>(
             "Align", AlignIdents(), [](TControl& c) { return c.Align(); },
             [](TControl& c, TAlign v) { c.SetAlign(v); })
@@ -314,10 +325,12 @@ void RegisterPanel() {
         .Integer(
             "BevelWidth", [](TCustomPanel& c) { return c.BevelWidth(); },
             [](TCustomPanel& c, int v) { c.SetBevelWidth(v); })
+        .Range(0, kMaxLayoutExtent)
         .Default(1)
         .Integer(
             "BorderWidth", [](TCustomPanel& c) { return c.BorderWidth(); },
             [](TCustomPanel& c, int v) { c.SetBorderWidth(v); })
+        .Range(0, kMaxLayoutExtent)
         .Default(0);
     RegisterComponentClass<TPanel>("TPanel", "TCustomPanel");
 }
@@ -366,10 +379,12 @@ void RegisterForms() {
         .Integer(
             "ClientWidth", [](TCustomForm& c) { return c.ClientWidth(); },
             [](TCustomForm& c, int v) { c.SetClientWidth(v); })
+        .Range(0, kMaxLayoutExtent)
         .Stored(false)
         .Integer(
             "ClientHeight", [](TCustomForm& c) { return c.ClientHeight(); },
             [](TCustomForm& c, int v) { c.SetClientHeight(v); })
+        .Range(0, kMaxLayoutExtent)
         .Stored(false)
         .String(
             "Caption", [](TCustomForm& c) { return c.Caption(); },

@@ -7,7 +7,14 @@
 // persistent classes they carry (TFont, TPen, TBrush, TPicture, TSizeConstraints) with their
 // published properties, so that layouts can create them and set them. Calling it again does
 // nothing.
+// A layout places a control at most kMaxLayoutPosition pixels from its parent's origin either
+// way; sizes (bounds, client size, constraints, bevel, border and pen widths) are at most
+// kMaxLayoutExtent and font heights and sizes at most kMaxLayoutFontHeight either way. Larger
+// values are refused as out of range, before a window, bitmap or glyph of that size is made.
 void RegisterControlClasses();
+inline constexpr int kMaxLayoutPosition = 32767;
+inline constexpr int kMaxLayoutExtent = 8192;
+inline constexpr int kMaxLayoutFontHeight = 1024;
 
 // The names layouts use for these values.
 const TIdentMap& CursorIdents();  // crDefault, crArrow, crHandPoint...

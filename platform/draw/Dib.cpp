@@ -24,8 +24,6 @@ void Put16(std::vector<std::uint8_t>& v, std::uint16_t x) {
     throw EInvalidGraphic("Bitmap image is not valid: " + why);
 }
 
-constexpr int MaxSide = 16384;
-
 } // namespace
 
 TPixelBuffer ReadDib(const std::uint8_t* data, std::size_t size, TDibInfo* info) {
@@ -42,11 +40,14 @@ TPixelBuffer ReadDib(const std::uint8_t* data, std::size_t size, TDibInfo* info)
     const std::uint32_t colorsUsed = U32(data + 32);
     if (planes != 1)
         Bad("plane count must be 1");
-    if (width <= 0 || width > MaxSide || rawHeight == 0 || rawHeight < -MaxSide ||
-        rawHeight > MaxSide)
+    if (width <= 0 || width > kMaxPictureSide || rawHeight == 0 || rawHeight < -kMaxPictureSide ||
+        rawHeight > kMaxPictureSide)
         Bad("invalid dimensions");
     const bool topDown = rawHeight < 0;
     const int height = topDown ? -rawHeight : rawHeight;
+    if (std::int64_t(width) * height > kMaxPicturePixels)
+        Bad("the picture is too large (" + std::to_string(width) + " x " + std::to_string(height) +
+            " pixels)");
     if (bpp != 1 && bpp != 4 && bpp != 8 && bpp != 24 && bpp != 32)
         Bad("unsupported colour depth " + std::to_string(bpp));
     std::size_t offset = headerSize;

@@ -8,8 +8,6 @@
 
 namespace {
 
-constexpr JDIMENSION MaxSide = 16384;
-
 struct TJpegError {
     jpeg_error_mgr Mgr;
     std::jmp_buf Jump;
@@ -50,10 +48,14 @@ const char* Decode(const std::uint8_t* data, std::size_t size, TPixelBuffer& out
         jpeg_destroy_decompress(&cinfo);
         return "not a JPEG image";
     }
-    if (cinfo.image_width == 0 || cinfo.image_height == 0 || cinfo.image_width > MaxSide ||
-        cinfo.image_height > MaxSide) {
+    if (cinfo.image_width == 0 || cinfo.image_height == 0 ||
+        cinfo.image_width > JDIMENSION(kMaxPictureSide) ||
+        cinfo.image_height > JDIMENSION(kMaxPictureSide) ||
+        std::int64_t(cinfo.image_width) * cinfo.image_height > kMaxPicturePixels) {
+        std::snprintf(err.Message, sizeof err.Message, "image dimensions out of range (%u x %u)",
+                      unsigned(cinfo.image_width), unsigned(cinfo.image_height));
         jpeg_destroy_decompress(&cinfo);
-        return "image dimensions out of range";
+        return err.Message;
     }
     if (cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK) {
         jpeg_destroy_decompress(&cinfo);

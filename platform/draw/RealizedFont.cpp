@@ -145,6 +145,7 @@ bool FindFace(const std::string& family, bool condensed, bool bold, bool italic,
 struct TRealizedFont::TFace {
     FT_Face Face = nullptr;
     std::string File;
+    int Index = 0;         // face in a collection file
     bool Mono = false;     // 1-bit rendering at this size
     bool Embolden = false; // bold asked of a face that has no bold design
     ~TFace() {
@@ -191,63 +192,72 @@ void TRealizedFont::TellOnceWhenChineseIsMissing() const {
     std::fflush(stderr);
 }
 
-void TRealizedFont::Open(const TLogFont& lf) {
-    const bool bold = lf.Weight >= 600;
-    const std::string face = Lower(GbkToUtf8(lf.FaceName));
-    struct TChoice {
-        TFaceFile File;
-        bool Mono;
-    };
-    std::vector<TChoice> choices;
-    auto tryRule = [&](const TFaceRule& r, bool exact) {
-        TFaceFile f;
-        if (FindFace(r.Family, r.Condensed, bold, lf.Italic, exact, f)) {
-            for (const TChoice& c : choices)
-                if (c.File.File == f.File && c.File.Index == f.Index)
-                    return false;
-            choices.push_back({f, r.MonoStrikes});
-            return true;
-        }
+// Opens one face of a choice at the font's size; the first face opened sets the size.
+bool TRealizedFont::AddFace(const std::string& file, int index, bool isBold, bool monoStrikes) {
+    for (const auto& f : Faces)
+        if (f->File == file && f->Index == index)
+            return false;
+    auto f = std::make_unique<TFace>();
+    if (FT_New_Face(Library(), file.c_str(), index, &f->Face) != 0)
         return false;
-    };
-    for (const TFaceRule& r : RulesFor(face))
-        if (tryRule(r, true))
-            break;
-    if (choices.empty() && !face.empty())
-        tryRule({lf.FaceName.c_str(), false, false}, false);
-    for (const TFaceRule& r : FallbackRules())
-        tryRule(r, true);
-    if (choices.empty())
-        tryRule({"sans-serif", false, false}, false);
-
-    // Pixel size: negative height is the em size; positive is the cell (ascent + descent).
-    int height = lf.Height == 0 ? -11 : lf.Height;
-    for (const TChoice& c : choices) {
-        auto f = std::make_unique<TFace>();
-        if (FT_New_Face(Library(), c.File.File.c_str(), c.File.Index, &f->Face) != 0)
-            continue;
-        f->File = c.File.File;
-        f->Embolden = bold && !c.File.IsBold;
-        if (Faces.empty()) {
-            int em = -height;
-            if (height > 0) {
-                const TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f->Face, FT_SFNT_OS2));
-                int cell = os2 && os2->usWinAscent + os2->usWinDescent > 0
-                               ? os2->usWinAscent + os2->usWinDescent
-                               : f->Face->ascender - f->Face->descender;
-                em = cell > 0 ? int(std::lround(double(height) * f->Face->units_per_EM / cell))
-                              : height;
-            }
-            EmPixels = std::max(1, em);
+    f->File = file;
+    f->Index = index;
+    f->Embolden = Bold && !isBold;
+    if (Faces.empty()) {
+        int em = -Height;
+        if (Height > 0) {
+            const TT_OS2* os2 = static_cast<TT_OS2*>(FT_Get_Sfnt_Table(f->Face, FT_SFNT_OS2));
+            int cell = os2 && os2->usWinAscent + os2->usWinDescent > 0
+                           ? os2->usWinAscent + os2->usWinDescent
+                           : f->Face->ascender - f->Face->descender;
+            em =
+                cell > 0 ? int(std::lround(double(Height) * f->Face->units_per_EM / cell)) : Height;
         }
-        if (FT_Set_Pixel_Sizes(f->Face, 0, FT_UInt(EmPixels)) != 0)
-            continue;
-        f->Mono = c.Mono && EmPixels >= 11 && EmPixels <= 16;
-        Faces.push_back(std::move(f));
+        EmPixels = std::max(1, em);
+    }
+    if (FT_Set_Pixel_Sizes(f->Face, 0, FT_UInt(EmPixels)) != 0)
+        return false;
+    f->Mono = monoStrikes && EmPixels >= 11 && EmPixels <= 16;
+    Faces.push_back(std::move(f));
+    return true;
+}
+
+bool TRealizedFont::AddRule(const char* family, bool condensed, bool monoStrikes, bool exact) {
+    TFaceFile f;
+    return FindFace(family, condensed, Bold, Italic, exact, f) &&
+           AddFace(f.File, f.Index, f.IsBold, monoStrikes);
+}
+
+// The next face asked for characters the open faces lack; false when there is none left.
+bool TRealizedFont::OpenNextFallback() {
+    const auto& rules = FallbackRules();
+    while (NextFallback < rules.size()) {
+        const TFaceRule& r = rules[NextFallback++];
+        if (AddRule(r.Family, r.Condensed, r.MonoStrikes, true))
+            return true;
+    }
+    return false;
+}
+
+// The face asked for is opened now; the faces that stand in for characters it lacks are opened
+// only when such a character is first drawn (each costs a font match and a file mapping).
+void TRealizedFont::Open(const TLogFont& lf) {
+    Bold = lf.Weight >= 600;
+    Italic = lf.Italic;
+    // Pixel size: negative height is the em size; positive is the cell (ascent + descent).
+    Height = lf.Height == 0 ? -11 : lf.Height;
+    const std::string face = Lower(GbkToUtf8(lf.FaceName));
+    for (const TFaceRule& r : RulesFor(face))
+        if (AddRule(r.Family, r.Condensed, r.MonoStrikes, true))
+            break;
+    if (Faces.empty() && !face.empty())
+        AddRule(lf.FaceName.c_str(), false, false, false);
+    while (Faces.empty() && OpenNextFallback()) {
     }
     if (Faces.empty())
+        AddRule("sans-serif", false, false, false);
+    if (Faces.empty())
         throw EFontError("No usable font is installed for \"" + lf.FaceName + "\"");
-    TellOnceWhenChineseIsMissing();
 
     // Metrics from the primary face's design units, as the platform reports them.
     FT_Face pf = Faces.front()->Face;
@@ -259,7 +269,7 @@ void TRealizedFont::Open(const TLogFont& lf) {
     Tm.Descent = int(std::lround(desc * scale));
     Tm.Height = Tm.Ascent + Tm.Descent;
     Tm.InternalLeading = std::max(0, Tm.Height - EmPixels);
-    Tm.Weight = bold ? FW_BOLD : FW_NORMAL;
+    Tm.Weight = Bold ? FW_BOLD : FW_NORMAL;
     Tm.Italic = lf.Italic;
     Tm.CharSet = lf.CharSet;
     // The platform's "MS Sans Serif" is a raster face: no rotation, no outline paths.
@@ -293,14 +303,16 @@ TGlyph TRealizedFont::Render(char32_t code) {
         return g;
     TFace* face = nullptr;
     FT_UInt index = 0;
-    for (auto& f : Faces) {
-        index = FT_Get_Char_Index(f->Face, FT_ULong(code));
-        if (index != 0) {
-            face = f.get();
+    for (std::size_t i = 0; !face; ++i) {
+        if (i == Faces.size() && !OpenNextFallback())
             break;
-        }
+        index = FT_Get_Char_Index(Faces[i]->Face, FT_ULong(code));
+        if (index != 0)
+            face = Faces[i].get();
     }
     if (!face) {
+        if (code >= 0x2E80)
+            TellOnceWhenChineseIsMissing();
         face = Faces.front().get(); // the face's "missing" box
         index = 0;
     }

@@ -62,6 +62,8 @@ public:
     int PixelSize() const { return EmPixels; }
     // File of the primary face (diagnostics).
     const std::string& PrimaryFile() const;
+    // Faces opened so far: the primary one and the stand-ins opened for characters it lacks.
+    std::size_t OpenFaces() const { return Faces.size(); }
 
     // Process-wide: the realized font for a request (style bits that do not change glyphs, like
     // underline and escapement, are ignored here). Raises EFontError when no face is usable.
@@ -71,10 +73,17 @@ private:
     struct TFace;
     TRealizedFont() = default;
     void Open(const TLogFont& lf);
+    bool AddFace(const std::string& file, int index, bool isBold, bool monoStrikes);
+    bool AddRule(const char* family, bool condensed, bool monoStrikes, bool exact);
+    bool OpenNextFallback();
     void TellOnceWhenChineseIsMissing() const;
     TGlyph Render(char32_t code);
 
-    std::vector<std::unique_ptr<TFace>> Faces; // primary first, then fallbacks
+    std::vector<std::unique_ptr<TFace>> Faces; // primary first, then fallbacks as needed
+    std::size_t NextFallback = 0;              // next of the fallback rules to try
+    bool Bold = false;
+    bool Italic = false;
+    int Height = -11;
     std::unordered_map<char32_t, TGlyph> Cache;
     TTextMetric Tm;
     int EmPixels = 0;

@@ -29,6 +29,9 @@ enum class TCursorShape {
     No
 };
 
+// The colour of a window icon's transparent pixels (magenta).
+inline constexpr TPixel kIconTransparent = 0xFF00FF;
+
 enum class TSurfaceState { Hidden, Normal, Minimized, Maximized };
 
 // Normal: a program window with a taskbar entry; Tool: no taskbar entry; Popup: never takes the
@@ -49,6 +52,9 @@ public:
     virtual void SetSurfaceState(HWND wnd, TSurfaceState state, bool activate) = 0;
     virtual void MoveSurface(HWND wnd, const TRect& bounds) = 0;
     virtual void SetSurfaceTitle(HWND wnd, std::string_view titleUtf8) = 0;
+    // The picture the desktop shows for the surface in its task bar and window switcher. Pixels
+    // of the key colour kIconTransparent are transparent; an empty picture: the desktop's own.
+    virtual void SetSurfaceIcon(HWND wnd, const TPixelBuffer& icon) = 0;
     // Copies the given rectangles (buffer coordinates) of the window's pixels to the screen.
     virtual void Present(HWND wnd, const TPixelBuffer& pixels, const std::vector<TRect>& dirty) = 0;
     // Raises the surface and gives it the desktop's keyboard focus.

@@ -153,6 +153,12 @@ bool IsWindowEnabled(HWND wnd);
 // Centres a top-level window on the work area, or over another window, inside the work area.
 void CenterWindow(HWND wnd, HWND over);
 
+// The icon of the program's windows: every top-level window but tooltips and drop-downs shows it
+// on the desktop (task bar, window switcher), those already on screen at once. Pixels of the
+// colour kIconTransparent are transparent; an empty picture gives the desktop's default icon.
+void SetApplicationIcon(const TPixelBuffer& icon);
+const TPixelBuffer& GetApplicationIcon();
+
 // Window regions (window coordinates); nullptr removes the region.
 int SetWindowRgn(HWND wnd, const TRegion* region, bool redraw);
 // Copies the region into out; false when the window has none.

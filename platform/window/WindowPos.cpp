@@ -43,18 +43,24 @@ void Restack(TWindowSystem& s, TWnd* w, HWND after) {
         list.insert(it, w); // just below "after"
 }
 
+TSurfaceKind SurfaceKindOf(const TWnd* w) {
+    if ((w->ExStyle & WS_EX_NOACTIVATE) && (w->ExStyle & WS_EX_TOPMOST))
+        return TSurfaceKind::Popup;
+    if (w->ExStyle & WS_EX_TOOLWINDOW)
+        return TSurfaceKind::Tool;
+    return TSurfaceKind::Normal;
+}
+
 void EnsureSurface(TWindowSystem& s, TWnd* w) {
     if (w->HasSurface)
         return;
-    TSurfaceKind kind = TSurfaceKind::Normal;
-    if ((w->ExStyle & WS_EX_NOACTIVATE) && (w->ExStyle & WS_EX_TOPMOST))
-        kind = TSurfaceKind::Popup;
-    else if (w->ExStyle & WS_EX_TOOLWINDOW)
-        kind = TSurfaceKind::Tool;
+    const TSurfaceKind kind = SurfaceKindOf(w);
     s.Backend->CreateSurface(w->Handle, w->Rect, GbkToUtf8(w->Text), kind);
     w->HasSurface = true;
     if (w->Region)
         s.Backend->SetSurfaceShape(w->Handle, &*w->Region);
+    if (kind != TSurfaceKind::Popup && !s.ApplicationIcon.Pixels.empty())
+        s.Backend->SetSurfaceIcon(w->Handle, s.ApplicationIcon);
 }
 
 void SizeBuffer(TWnd* top) {
@@ -543,6 +549,18 @@ int SetWindowRgn(HWND wnd, const TRegion* region, bool redraw) {
         }
     }
     return 1;
+}
+
+void SetApplicationIcon(const TPixelBuffer& icon) {
+    TWindowSystem& s = TWindowSystem::Get();
+    s.ApplicationIcon = icon;
+    for (TWnd* w : s.TopLevels)
+        if (w->HasSurface && SurfaceKindOf(w) != TSurfaceKind::Popup)
+            s.Backend->SetSurfaceIcon(w->Handle, icon);
+}
+
+const TPixelBuffer& GetApplicationIcon() {
+    return TWindowSystem::Get().ApplicationIcon;
 }
 
 bool GetWindowRgn(HWND wnd, TRegion* out) {

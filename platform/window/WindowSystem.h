@@ -101,6 +101,7 @@ public:
     static TWindowSystem& Get();
 
     std::unique_ptr<IBackend> Backend;
+    TPixelBuffer ApplicationIcon; // see SetApplicationIcon
     std::unordered_map<std::string, TWndClass> Classes;
     std::unordered_map<std::uintptr_t, std::unique_ptr<TWnd>> Windows;
     std::vector<std::unique_ptr<TWnd>> Graveyard; // freed when no dispatch runs

@@ -11,6 +11,7 @@
 #include "editors/TextEdit.h"
 #include "platform/control/Image.h"
 #include "platform/core/Gbk.h"
+#include "platform/draw/Dib.h"
 #include "platform/draw/Resources.h"
 #include "platform/window/WinApi.h"
 #include "skin/SuiButton.h"
@@ -256,6 +257,39 @@ TEST_F(AppTest, TheBannerOpensTheFanSiteZone) {
     EXPECT_FALSE(FormZuvo->Image1->Picture().Empty());
     EXPECT_EQ(FormZuvo->Image1->Width(), 160);
     EXPECT_EQ(FormZuvo->Image1->Height(), 60);
+}
+
+TEST_F(AppTest, BothWindowsAndMessageBoxesCarryTheProgramsIcon) {
+    const auto resource = FindResource(nullptr, "MAINICON", RT_BITMAP);
+    ASSERT_TRUE(resource.has_value());
+    const TPixelBuffer icon = ReadDib(resource->data(), resource->size());
+    EXPECT_EQ(icon.Width, 48);
+    EXPECT_EQ(icon.At(0, 0), kIconTransparent); // the corner outside the rounded tile
+    EXPECT_NE(icon.At(24, 24), kIconTransparent);
+
+    const THeadlessBackend::TSurface* main = Backend->Surface(FormZuvo->Handle());
+    ASSERT_NE(main, nullptr);
+    EXPECT_TRUE(main->Icon.Pixels == icon.Pixels);
+    std::vector<TPixel> shownIcons[2];
+    WithModal([&] { ClickOn(FormZuvo->fx); },
+              [&](HWND box) {
+                  shownIcons[0] = Backend->Surface(box)->Icon.Pixels;
+                  Backend->PressKey(VK_RETURN);
+              });
+    Fill(FormZuvo->dj, "1");
+    Fill(FormZuvo->czl, "1000");
+    Fill(FormZuvo->qjn, "1");
+    Fill(FormZuvo->hjn, "2");
+    Fill(FormZuvo->qn, "0");
+    Fill(FormZuvo->mbdj, "2");
+    WithModal([&] { ClickOn(FormZuvo->fx); },
+              [&](HWND window) {
+                  shownIcons[1] = Backend->Surface(window)->Icon.Pixels;
+                  FormTishi->Close();
+                  Backend->Pump();
+              });
+    EXPECT_TRUE(shownIcons[0] == icon.Pixels) << "the message box";
+    EXPECT_TRUE(shownIcons[1] == icon.Pixels) << "the result window";
 }
 
 TEST_F(AppTest, AThousandReportsDoNotGrowMemory) {

@@ -25,7 +25,6 @@ constexpr int ButtonHeight = 20;
 constexpr int Bar = 17;
 
 constexpr TcxButtonState States[] = {cxbsNormal, cxbsHot, cxbsPressed, cxbsDisabled};
-const char* const StateNames[] = {"normal", "hot", "pressed", "disabled"};
 
 struct TColumns {
     int Radio = LabelWidth;

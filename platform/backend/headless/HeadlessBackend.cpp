@@ -68,6 +68,12 @@ void THeadlessBackend::SetSurfaceTitle(HWND wnd, std::string_view titleUtf8) {
         it->second.Title = std::string(titleUtf8);
 }
 
+void THeadlessBackend::SetSurfaceIcon(HWND wnd, const TPixelBuffer& icon) {
+    auto it = Surfaces.find(wnd);
+    if (it != Surfaces.end())
+        it->second.Icon = icon;
+}
+
 void THeadlessBackend::Present(HWND wnd, const TPixelBuffer&, const std::vector<TRect>& dirty) {
     auto it = Surfaces.find(wnd);
     if (it == Surfaces.end())

@@ -24,6 +24,7 @@ public:
         std::vector<TRect> LastDirty;
         TSurfaceKind Kind = TSurfaceKind::Normal;
         std::optional<TRegion> Shape;
+        TPixelBuffer Icon; // as the window layer last gave it
     };
 
     explicit THeadlessBackend(TSize screen = {1024, 768}, int taskBarHeight = 30);
@@ -36,6 +37,7 @@ public:
     void SetSurfaceState(HWND wnd, TSurfaceState state, bool activate) override;
     void MoveSurface(HWND wnd, const TRect& bounds) override;
     void SetSurfaceTitle(HWND wnd, std::string_view titleUtf8) override;
+    void SetSurfaceIcon(HWND wnd, const TPixelBuffer& icon) override;
     void Present(HWND wnd, const TPixelBuffer& pixels, const std::vector<TRect>& dirty) override;
     void FocusSurface(HWND wnd) override;
     void SetCursorShape(TCursorShape shape) override;

@@ -7,6 +7,7 @@
 #include <SDL_syswm.h>
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 #include <X11/extensions/shape.h>
 
 #include <algorithm>
@@ -165,6 +166,11 @@ public:
             if (c)
                 SDL_FreeCursor(c);
         }
+        // Errors of requests still on their way (an answer to a clipboard request whose window
+        // has gone) must reach this backend's error handler: SDL_Quit puts Xlib's own back,
+        // which ends the program with status 1, before it closes the display.
+        if (XDisplay)
+            XSync(XDisplay, False);
         SDL_Quit();
     }
 
@@ -188,6 +194,7 @@ public:
             if (SDL_GetWindowWMInfo(win, &info) && info.subsystem == SDL_SYSWM_X11)
                 XDisplay = info.info.x11.display;
         }
+        SetLegacyName(win, title);
     }
 
     void SetSurfaceShape(HWND wnd, const TRegion* shape) override {
@@ -264,7 +271,28 @@ public:
         if (SDL_Window* win = Find(wnd)) {
             std::string title(titleUtf8);
             SDL_SetWindowTitle(win, title.c_str());
+            SetLegacyName(win, title);
         }
+    }
+
+    void SetSurfaceIcon(HWND wnd, const TPixelBuffer& icon) override {
+        SDL_Window* win = Find(wnd);
+        if (!win || icon.Pixels.empty())
+            return;
+        SDL_Surface* s = SDL_CreateRGBSurfaceWithFormat(0, icon.Width, icon.Height, 32,
+                                                        SDL_PIXELFORMAT_ARGB8888);
+        if (!s)
+            return;
+        for (int y = 0; y < icon.Height; ++y) {
+            auto* row = reinterpret_cast<std::uint32_t*>(static_cast<std::uint8_t*>(s->pixels) +
+                                                         std::size_t(y) * std::size_t(s->pitch));
+            for (int x = 0; x < icon.Width; ++x) {
+                const TPixel p = icon.At(x, y) & 0xFFFFFF;
+                row[x] = p == kIconTransparent ? 0 : (0xFF000000u | p);
+            }
+        }
+        SDL_SetWindowIcon(win, s);
+        SDL_FreeSurface(s);
     }
 
     void Present(HWND wnd, const TPixelBuffer& px, const std::vector<TRect>& dirty) override {
@@ -427,6 +455,34 @@ private:
     }
     std::array<SDL_Cursor*, 11> Cursors{};
     Uint16 TextKeyMods = 0; // modifiers of the last key pressed: the one that typed the text
+
+    // SDL writes the legacy WM_NAME property as the title's UTF-8 bytes labelled Latin-1, which
+    // desktops that still read it show as mojibake. It is written again as compound text, the
+    // encoding that property is defined in; a title that cannot be converted is written with its
+    // ASCII characters only.
+    void SetLegacyName(SDL_Window* win, const std::string& titleUtf8) {
+        SDL_SysWMinfo info;
+        SDL_VERSION(&info.version);
+        if (!XDisplay || !SDL_GetWindowWMInfo(win, &info) || info.subsystem != SDL_SYSWM_X11)
+            return;
+        std::string text = titleUtf8;
+        char* list[] = {text.data()};
+        XTextProperty property{};
+        if (Xutf8TextListToTextProperty(XDisplay, list, 1, XStdICCTextStyle, &property) !=
+            Success) {
+            std::string ascii;
+            for (char c : titleUtf8)
+                if (static_cast<unsigned char>(c) >= 0x20 && static_cast<unsigned char>(c) < 0x7F)
+                    ascii += c;
+            text = ascii;
+            list[0] = text.data();
+            if (!XStringListToTextProperty(list, 1, &property))
+                return;
+        }
+        XSetWMName(XDisplay, info.info.x11.window, &property);
+        XFree(property.value);
+        XFlush(XDisplay);
+    }
 
     SDL_Window* Find(HWND wnd) {
         auto it = Windows.find(wnd);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -356,6 +358,109 @@ TEST_F(LayoutTest, RegistryRefusesDuplicatesAndUnknownParents) {
     auto props = form->Properties();
     EXPECT_EQ(props.front()->Name, "Left");
     EXPECT_EQ(props.back()->Name, "OnShow");
+}
+
+// ---- Limits ------------------------------------------------------------------------------------
+
+struct TLimitCase {
+    const char* Name;
+    // The body of a form's layout holding n of the limited thing.
+    std::function<std::string(std::size_t n)> Body;
+    std::size_t Limit;
+    const char* Message; // part of the error once the limit is passed
+};
+
+std::string Repeat(const std::string& piece, std::size_t n) {
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i)
+        text += piece;
+    return text;
+}
+
+std::string Nested(std::size_t depth) {
+    std::string text;
+    for (std::size_t i = 0; i < depth; ++i)
+        text += "object C" + std::to_string(i) + ": TTestControl\n";
+    return text + Repeat("end\n", depth);
+}
+
+std::string Siblings(std::size_t n) {
+    std::string text;
+    for (std::size_t i = 0; i < n; ++i)
+        text += "object C" + std::to_string(i) + ": TTestControl\nend\n";
+    return text;
+}
+
+TEST_F(LayoutTest, EveryLimitHoldsAtItsValueAndRefusesOneMore) {
+    const TLimitCase cases[] = {
+        {"depth", Nested, std::size_t(kMaxLayoutDepth), "nested deeper than 32 levels"},
+        {"components", Siblings, std::size_t(kMaxLayoutComponents), "More than 1024 components"},
+        {"collection items",
+         [](std::size_t n) { return "Buttons = <\n" + Repeat("item\nend\n", n) + ">\n"; },
+         std::size_t(kMaxCollectionItems), "More than 1024 items in Buttons"},
+        {"string list lines",
+         [](std::size_t n) { return "Lines = (\n" + Repeat("\"\"\n", n) + ")\n"; },
+         std::size_t(kMaxStringListLines), "More than 65536 lines in Lines"},
+        {"string length",
+         [](std::size_t n) { return "Caption = \"" + std::string(n, 'x') + "\"\n"; },
+         kMaxLayoutStringBytes, "String longer than 65536 bytes"},
+        {"name length",
+         [](std::size_t n) { return "object " + std::string(n, 'N') + ": TTestControl\nend\n"; },
+         kMaxLayoutNameLength, "is longer than 255 characters"},
+    };
+    for (const TLimitCase& c : cases) {
+        auto atLimit = MakeComponent<TTestForm>(nullptr);
+        EXPECT_NO_THROW(ReadLayout(*atLimit, "object F: TTestForm\n" + c.Body(c.Limit) + "end\n",
+                                   "limit.layout"))
+            << c.Name;
+        auto over = MakeComponent<TTestForm>(nullptr);
+        try {
+            ReadLayout(*over, "object F: TTestForm\n" + c.Body(c.Limit + 1) + "end\n",
+                       "limit.layout");
+            ADD_FAILURE() << c.Name << ": one more than the limit was read";
+        } catch (const EReadError& e) {
+            EXPECT_NE(e.Message().find(c.Message), std::string::npos)
+                << c.Name << ": " << e.Message();
+            EXPECT_EQ(e.Message().rfind("limit.layout(", 0), 0u) << e.Message();
+        }
+        EXPECT_EQ(over->ComponentCount(), 0) << c.Name;
+    }
+}
+
+TEST_F(LayoutTest, NestedCollectionItemsCountAsLevels) {
+    // Items inside objects: 31 objects and one item are 32 levels, one more object is too many.
+    auto body = [](std::size_t objects) {
+        std::string inner = "Buttons = <\nitem\nend\n>\n";
+        std::string text;
+        for (std::size_t i = 0; i < objects; ++i)
+            text += "object C" + std::to_string(i) + ": TTestControl\n";
+        return "object F: TTestForm\n" + text + inner + Repeat("end\n", objects) + "end\n";
+    };
+    auto form = MakeComponent<TTestForm>(nullptr);
+    EXPECT_NO_THROW(ReadLayout(*form, body(kMaxLayoutDepth - 1), "items.layout"));
+    auto deeper = MakeComponent<TTestForm>(nullptr);
+    EXPECT_THROW(ReadLayout(*deeper, body(kMaxLayoutDepth), "items.layout"), EReadError);
+}
+
+TEST_F(LayoutTest, ATextOrFileLongerThanALayoutMayBeIsRefusedUnread) {
+    // A comment pads a valid layout past the limit.
+    std::string text = "object F: TTestForm\nend\n#";
+    text += std::string(kMaxLayoutBytes + 1 - text.size(), 'x');
+    auto form = MakeComponent<TTestForm>(nullptr);
+    EXPECT_NO_THROW(ReadLayout(*form, text.substr(0, kMaxLayoutBytes), "big.layout"));
+    try {
+        ReadLayout(*form, text, "big.layout");
+        ADD_FAILURE() << "an over-long text was read";
+    } catch (const EReadError& e) {
+        EXPECT_NE(e.Message().find("longer than 1048576 bytes"), std::string::npos) << e.Message();
+    }
+    const std::string path = ::testing::TempDir() + "big.layout";
+    {
+        std::ofstream out(path, std::ios::binary);
+        out << text << std::string(kMaxLayoutBytes, 'x'); // twice the limit on disk
+    }
+    EXPECT_THROW(ReadLayoutFile(*form, path), EReadError);
+    std::remove(path.c_str());
 }
 
 } // namespace

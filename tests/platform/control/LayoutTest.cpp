@@ -240,6 +240,56 @@ TEST_F(TLayoutTest, UnknownPropertiesAndResourcesAreReportedWithTheLine) {
     EXPECT_EQ(other->ComponentCount(), 0) << "what was created is destroyed again";
 }
 
+TEST_F(TLayoutTest, SizesAndPositionsPastTheirLimitsAreRefusedBeforeAWindowIsMade) {
+    struct TCase {
+        const char* Property;
+        long long Largest;
+        long long Smallest;
+    };
+    const TCase cases[] = {
+        {"Left", kMaxLayoutPosition, -kMaxLayoutPosition},
+        {"Top", kMaxLayoutPosition, -kMaxLayoutPosition},
+        {"Width", kMaxLayoutExtent, 0},
+        {"Height", kMaxLayoutExtent, 0},
+        {"ClientWidth", kMaxLayoutExtent, 0},
+        {"ClientHeight", kMaxLayoutExtent, 0},
+        {"Constraints.MinWidth", kMaxLayoutExtent, 0},
+        {"Constraints.MaxHeight", kMaxLayoutExtent, 0},
+        {"Font.Height", kMaxLayoutFontHeight, -kMaxLayoutFontHeight},
+        {"Font.Size", kMaxLayoutFontHeight, -kMaxLayoutFontHeight},
+    };
+    auto layout = [](const std::string& property, long long value) {
+        return "object DemoForm: TDemoForm\n  " + property + " = " + std::to_string(value) +
+               "\nend\n";
+    };
+    for (const TCase& c : cases) {
+        for (long long value : {c.Largest, c.Smallest}) {
+            auto* form = new TDemoForm(App.get());
+            EXPECT_NO_THROW(ReadLayout(*form, layout(c.Property, value), "limit.layout"))
+                << c.Property << " = " << value;
+            form->Free();
+        }
+        for (long long value : {c.Largest + 1, c.Smallest - 1, 2147483647LL}) {
+            auto* form = new TDemoForm(App.get());
+            try {
+                ReadLayout(*form, layout(c.Property, value), "limit.layout");
+                ADD_FAILURE() << c.Property << " = " << value << " was read";
+            } catch (const EReadError& e) {
+                EXPECT_NE(e.Message().find("out of range"), std::string::npos) << e.Message();
+            }
+            form->Free();
+        }
+    }
+    // The widths of a panel's frame and of a pen are sizes too.
+    auto* form = new TDemoForm(App.get());
+    EXPECT_THROW(ReadLayout(*form,
+                            "object DemoForm: TDemoForm\n  object P: TPanel\n    BorderWidth = " +
+                                std::to_string(kMaxLayoutExtent + 1) + "\n  end\nend\n",
+                            "limit.layout"),
+                 EReadError);
+    form->Free();
+}
+
 TEST_F(TLayoutTest, TheImageOfALayoutShowsItsHint) {
     std::map<std::string, int> loaded;
     TDemoForm* form = Read(loaded);

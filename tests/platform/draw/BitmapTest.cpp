@@ -95,6 +95,35 @@ TEST(Dib, RejectsMalformedData) {
     EXPECT_THROW(ReadDib(nullptr, 0), EInvalidGraphic);
 }
 
+TEST(Dib, PicturesPastTheSizeLimitsAreRefusedBeforeTheirDataIsRead) {
+    struct TCase {
+        int Width, Height;
+        const char* Message;
+    };
+    const TCase cases[] = {
+        {kMaxPictureSide + 1, 1, "invalid dimensions"},
+        {1, -(kMaxPictureSide + 1), "invalid dimensions"},
+        {4097, 4096, "the picture is too large (4097 x 4096 pixels)"},
+        {kMaxPictureSide, kMaxPictureSide, "the picture is too large"},
+    };
+    for (const TCase& c : cases) {
+        // Only the header and colour table: the limits are checked before the rows.
+        std::vector<std::uint8_t> header = MakeDib(c.Width, c.Height, 1, {0, 0xFFFFFF}, {});
+        try {
+            ReadDib(header.data(), header.size());
+            ADD_FAILURE() << c.Width << " x " << c.Height << " was accepted";
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_NE(e.Message().find(c.Message), std::string::npos) << e.Message();
+        }
+    }
+    // The largest picture allowed, 4096 x 4096 at one bit per pixel, is read.
+    const std::vector<std::uint8_t> rows(std::size_t(4096 / 8) * 4096, 0xFF);
+    const std::vector<std::uint8_t> largest = MakeDib(4096, 4096, 1, {0, 0xFFFFFF}, rows);
+    TPixelBuffer px = ReadDib(largest.data(), largest.size());
+    EXPECT_EQ(std::int64_t(px.Width) * px.Height, kMaxPicturePixels);
+    EXPECT_EQ(px.At(4095, 4095), 0xFFFFFFu);
+}
+
 TEST(Dib, EveryTruncationIsRejected) {
     for (const TDibCase& c : DibCases())
         for (std::size_t n = 0; n < c.Data.size(); ++n)

@@ -126,6 +126,75 @@ TEST(Jpeg, BrokenFilesRaiseACatchableError) {
     }
 }
 
+// The fixture with the dimensions of its frame header replaced.
+std::vector<std::uint8_t> JpegClaiming(unsigned width, unsigned height) {
+    auto good = FindResource(Fixtures(), "BANNER", "JPG");
+    std::vector<std::uint8_t> bytes(good->begin(), good->end());
+    for (std::size_t i = 2; i + 9 < bytes.size(); ++i)
+        if (bytes[i] == 0xFF && (bytes[i + 1] == 0xC0 || bytes[i + 1] == 0xC2)) {
+            bytes[i + 5] = std::uint8_t(height >> 8);
+            bytes[i + 6] = std::uint8_t(height);
+            bytes[i + 7] = std::uint8_t(width >> 8);
+            bytes[i + 8] = std::uint8_t(width);
+            return bytes;
+        }
+    ADD_FAILURE() << "the fixture has no frame header";
+    return bytes;
+}
+
+TEST(Jpeg, PicturesPastTheSizeLimitsAreRefusedBeforeDecoding) {
+    struct TCase {
+        unsigned Width, Height;
+        const char* Message;
+    };
+    const TCase cases[] = {
+        {16385, 1, "image dimensions out of range (16385 x 1)"},
+        {1, 16385, "image dimensions out of range (1 x 16385)"},
+        {5000, 4000, "image dimensions out of range (5000 x 4000)"},
+        {16384, 16384, "image dimensions out of range (16384 x 16384)"},
+        // At the limit the picture is decoded: this one then ends early.
+        {4096, 4096, "premature end"},
+    };
+    for (const TCase& c : cases) {
+        const std::vector<std::uint8_t> bytes = JpegClaiming(c.Width, c.Height);
+        try {
+            DecodeJpeg(bytes.data(), bytes.size());
+            ADD_FAILURE() << c.Width << " x " << c.Height << " was decoded";
+        } catch (const EJPEG& e) {
+            EXPECT_NE(e.Message().find(c.Message), std::string::npos) << e.Message();
+        }
+    }
+}
+
+// Found by fuzz_jpeg as a timeout: a 295-byte arithmetic-coded file whose data stops after a few
+// bytes. Arithmetic-coded data may end early (the rest is taken as zeros), so it is a valid
+// picture of 164 x 12544 pixels; the time it takes is bounded by the picture limits, which still
+// refuse it once it claims more.
+TEST(Jpeg, FuzzTimeoutArithmeticCodedDataEndingEarlyDecodesWithinTheLimits) {
+    auto file = FindResource(Fixtures(), "ARITH_SHORT", "JPG");
+    ASSERT_TRUE(file);
+    std::vector<std::uint8_t> bytes(file->begin(), file->end());
+    ASSERT_EQ(bytes.size(), 295u);
+    const TPixelBuffer px = DecodeJpeg(bytes.data(), bytes.size());
+    EXPECT_EQ(px.Width, 164);
+    EXPECT_EQ(px.Height, 12544);
+    // The same with a frame of 4097 x 4096 (height first in the frame header).
+    for (std::size_t i = 0; i + 9 < bytes.size(); ++i)
+        if (bytes[i] == 0xFF && bytes[i + 1] == 0xC9) {
+            bytes[i + 5] = 0x10;
+            bytes[i + 6] = 0x00;
+            bytes[i + 7] = 0x10;
+            bytes[i + 8] = 0x01;
+            break;
+        }
+    try {
+        DecodeJpeg(bytes.data(), bytes.size());
+        ADD_FAILURE() << "4097 x 4096 was decoded";
+    } catch (const EJPEG& e) {
+        EXPECT_NE(e.Message().find("out of range (4097 x 4096)"), std::string::npos) << e.Message();
+    }
+}
+
 TEST(Picture, LoadsBitmapOrJpegResourcesAndReportsChanges) {
     TPicture pic;
     int changes = 0;

@@ -153,6 +153,24 @@ TEST(Text, MissingGlyphsComeFromAnotherFace) {
     EXPECT_GT(ink.Height(), 8);
 }
 
+// A stand-in face is opened only when a character its font lacks is first drawn: the Song face
+// has Latin and Chinese, so drawing both opens nothing more; a Latin face opens one for Chinese.
+TEST(Text, StandInFacesAreOpenedOnlyForCharactersTheFaceLacks) {
+    const TLogFont song = Face("宋体", -13);
+    TTextFixture songText(song);
+    songText.Dc.TextOut(0, 0, Utf8ToGbk("Qq 等级 123"));
+    EXPECT_EQ(TRealizedFont::Get(song)->OpenFaces(), 1u);
+
+    const TLogFont ui = Face("Tahoma", -13);
+    TTextFixture uiText(ui);
+    uiText.Dc.TextOut(0, 0, "Qq 123");
+    EXPECT_EQ(TRealizedFont::Get(ui)->OpenFaces(), 1u);
+    const int latinOnly = uiText.Dc.GetTextExtentPoint32("Qq").cx;
+    uiText.Dc.TextOut(0, 0, Utf8ToGbk("宠"));
+    EXPECT_GE(TRealizedFont::Get(ui)->OpenFaces(), 2u);
+    EXPECT_EQ(uiText.Dc.GetTextExtentPoint32("Qq").cx, latinOnly); // the primary face still leads
+}
+
 TEST(Text, BoldWithoutABoldDesignIsWidened) {
     // Neither the Song face nor the Chinese fallback of the UI face has a bold design.
     for (const char* face : {"宋体", "Tahoma"}) {

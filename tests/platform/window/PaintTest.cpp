@@ -332,6 +332,33 @@ TEST_F(SurfaceTest, PopupsNeverTakeTheDesktopFocusAndRegionsShapeTheSurface) {
     SetWindowRgn(tip, nullptr, true);
     EXPECT_FALSE(Desk->Surface(tip)->Shape.has_value());
 }
+
+TEST_F(SurfaceTest, TheApplicationIconReachesEveryProgramWindowButPopups) {
+    TPixelBuffer icon(4, 3, 0x123456);
+    icon.At(0, 0) = kIconTransparent;
+    HWND early = TopLevel(Bounds(0, 0, 100, 100));
+    HWND hidden = TopLevel(Bounds(0, 0, 50, 50), WS_POPUP);
+    Desk->Pump();
+    ASSERT_TRUE(Desk->Surface(early)->Icon.Pixels.empty());
+    SetApplicationIcon(icon);
+    EXPECT_TRUE(Desk->Surface(early)->Icon.Pixels == icon.Pixels); // already on screen
+    EXPECT_EQ(GetApplicationIcon().Width, 4);
+
+    HWND tool = CreateWindowEx(WS_EX_TOOLWINDOW, "Test", "tool", WS_POPUP | WS_VISIBLE, 0, 0, 30,
+                               30, early, 0, nullptr);
+    HWND tip = CreateWindowEx(WS_EX_TOPMOST | WS_EX_NOACTIVATE | WS_EX_TOOLWINDOW, "Test", "tip",
+                              WS_POPUP, 10, 10, 40, 16, early, 0, nullptr);
+    ShowWindow(tip, SW_SHOWNA);
+    ShowWindow(hidden, SW_SHOW);
+    Desk->Pump();
+    EXPECT_EQ(Desk->Surface(tool)->Icon.Width, 4);
+    EXPECT_EQ(Desk->Surface(hidden)->Icon.Height, 3); // shown after the icon was set
+    EXPECT_TRUE(Desk->Surface(tip)->Icon.Pixels.empty());
+
+    SetApplicationIcon(TPixelBuffer());
+    EXPECT_TRUE(Desk->Surface(early)->Icon.Pixels.empty());
+    EXPECT_TRUE(Desk->Surface(tip)->Icon.Pixels.empty());
+}
 } // namespace
 
 namespace {
