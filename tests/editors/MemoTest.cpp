@@ -421,3 +421,18 @@ TEST_F(MemoTest, AVisibleLineCountMakesTheHeightShowThatManyLines) {
 }
 
 } // namespace
+
+namespace {
+// The editor's own bar is what the user sees over the native memo's place: its arrows are drawn
+// on the screen, not covered by the memo's text.
+TEST_F(MemoTest, TheEditorsBarIsDrawnWhereTheNativeBarWas) {
+    ShowLines(40);
+    ASSERT_TRUE(Bar().Visible());
+    const TRect bar = Bar().BoundsRect().Offset(Memo->ClientToScreen(TPoint()));
+    int dark = 0;
+    for (int y = bar.Bottom - 17; y < bar.Bottom; ++y)
+        for (int x = bar.Left; x < bar.Right; ++x)
+            dark += Desk->PixelAt(Memo->Handle(), {x, y}) == RGB(0, 0, 0);
+    EXPECT_GT(dark, 5) << "no down arrow drawn at " << bar.Left << "," << bar.Top;
+}
+} // namespace
