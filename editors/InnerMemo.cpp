@@ -18,13 +18,24 @@ private:
 };
 } // namespace
 
-TcxCustomInnerMemo::TcxCustomInnerMemo(TcxCustomMemo* editor)
+TcxCustomInnerMemo::TcxCustomInnerMemo(TcxCustomTextEdit* editor)
     : TCustomMemo(editor), FEditor(editor) {
     SetBorderStyle(bsNone);
     SetTabStop(false);
     SetParentColor(true);
     SetParentFont(true);
     SetCursor(crIBeam);
+}
+
+// The memo, or none while the memo is still being made (or taken apart) around this edit.
+TcxCustomMemo* TcxCustomInnerMemo::Editor() const {
+    return dynamic_cast<TcxCustomMemo*>(FEditor);
+}
+
+// The memo while it is whole and not being freed.
+TcxCustomMemo* TcxCustomInnerMemo::LiveEditor() const {
+    TcxCustomMemo* memo = Editor();
+    return memo && !memo->IsDestroying() ? memo : nullptr;
 }
 
 void TcxCustomInnerMemo::SetEditValue(const TcxEditValue& value) {
@@ -46,18 +57,16 @@ void TcxCustomInnerMemo::PaintFrameWithoutBars(TMessage& m) {
 
 void TcxCustomInnerMemo::RequestScrollBarsUpdate() {
     // Not while the editor is being taken down around the inner memo.
-    if (!FEditor->IsDestroying())
-        FEditor->UpdateScrollBarsParameters();
+    if (TcxCustomMemo* memo = LiveEditor())
+        memo->UpdateScrollBarsParameters();
 }
 
 void TcxCustomInnerMemo::WndProc(TMessage& m) {
     switch (m.Msg) {
     case WM_NCPAINT:
-        if (FEditor->VScrollBar() && FEditor->VScrollBar()->Visible()) {
-            PaintFrameWithoutBars(m);
-            return;
-        }
-        if (FEditor->HScrollBar() && FEditor->HScrollBar()->Visible()) {
+        if (TcxCustomMemo* memo = Editor();
+            memo && ((memo->VScrollBar() && memo->VScrollBar()->Visible()) ||
+                     (memo->HScrollBar() && memo->HScrollBar()->Visible()))) {
             PaintFrameWithoutBars(m);
             return;
         }
@@ -96,8 +105,8 @@ void TcxCustomInnerMemo::WndProc(TMessage& m) {
     case WM_SETTEXT: {
         TCustomMemo::WndProc(m);
         // A text set from outside becomes the editor's value.
-        if (!FInternalTextSetting && !FEditor->IsDestroying())
-            FEditor->SynchronizeEditValue();
+        if (TcxCustomMemo* memo = LiveEditor(); memo && !FInternalTextSetting)
+            memo->SynchronizeEditValue();
         RequestScrollBarsUpdate();
         return;
     }
@@ -116,8 +125,8 @@ void TcxCustomInnerMemo::WndProc(TMessage& m) {
     case CN_COMMAND:
         if (HIWORD(std::uintptr_t(m.WParam)) == EN_VSCROLL ||
             HIWORD(std::uintptr_t(m.WParam)) == EN_HSCROLL) {
-            if (!FEditor->IsDestroying())
-                FEditor->SetScrollBarsParameters();
+            if (TcxCustomMemo* memo = LiveEditor())
+                memo->SetScrollBarsParameters();
             m.Result = 0;
             return;
         }
@@ -129,31 +138,39 @@ void TcxCustomInnerMemo::WndProc(TMessage& m) {
 }
 
 void TcxCustomInnerMemo::KeyDown(std::uint16_t& key, TShiftState shift) {
-    FEditor->InnerEditKeyDown(key, shift);
+    if (TcxCustomMemo* memo = Editor())
+        memo->InnerEditKeyDown(key, shift);
 }
 
 void TcxCustomInnerMemo::KeyPress(char& key) {
-    FEditor->InnerEditKeyPress(key);
-    if (key == '\t' && !FEditor->Properties().WantTabs())
+    TcxCustomMemo* memo = Editor();
+    if (!memo)
+        return;
+    memo->InnerEditKeyPress(key);
+    if (key == '\t' && !memo->Properties().WantTabs())
         key = 0;
 }
 
 void TcxCustomInnerMemo::KeyUp(std::uint16_t& key, TShiftState shift) {
-    FEditor->InnerEditKeyUp(key, shift);
+    if (TcxCustomMemo* memo = Editor())
+        memo->InnerEditKeyUp(key, shift);
 }
 
 void TcxCustomInnerMemo::DoEnter() {
     TCustomMemo::DoEnter();
-    FEditor->InnerEditEnter();
+    if (TcxCustomMemo* memo = Editor())
+        memo->InnerEditEnter();
 }
 
 void TcxCustomInnerMemo::DoExit() {
-    FEditor->InnerEditExit();
+    if (TcxCustomMemo* memo = Editor())
+        memo->InnerEditExit();
     TCustomMemo::DoExit();
 }
 
 void TcxCustomInnerMemo::Change() {
     TCustomMemo::Change();
-    if (!FEditor->IsDestroying() && !FEditor->IsCreating())
-        FEditor->ChangeHandler();
+    TcxCustomMemo* memo = Editor();
+    if (memo && !memo->IsDestroying() && !memo->IsCreating())
+        memo->ChangeHandler();
 }

@@ -4,6 +4,7 @@
 #include "platform/stdctrls/CustomMemo.h"
 
 class TcxCustomMemo;
+class TcxCustomTextEdit;
 
 // The native multi-line edit inside a memo: no border, the editor's colour and font, its keys
 // offered to the editor first, its text the editor's display value. Its own scroll bars stay
@@ -11,10 +12,13 @@ class TcxCustomMemo;
 // editor's bars lie over them.
 class TcxCustomInnerMemo : public TCustomMemo, public IcxCustomInnerEdit {
 public:
-    explicit TcxCustomInnerMemo(TcxCustomMemo* editor);
+    // Made while the memo's own construction is still running: the editor is held by its base
+    // class until the memo is whole.
+    explicit TcxCustomInnerMemo(TcxCustomTextEdit* editor);
     std::string ClassName() const override { return "TcxCustomInnerMemo"; }
 
-    TcxCustomMemo* Editor() const { return FEditor; }
+    // The memo, or none while the memo around this edit is still being made or taken apart.
+    TcxCustomMemo* Editor() const;
     // Whether the editor itself is writing the text now.
     bool IsInternalTextSetting() const { return FInternalTextSetting; }
     // Whether the text is being changed by the user's keys or clipboard commands now.
@@ -37,10 +41,11 @@ protected:
     void Change() override;
 
 private:
+    TcxCustomMemo* LiveEditor() const;
     void PaintFrameWithoutBars(TMessage& message);
     void RequestScrollBarsUpdate();
 
-    TcxCustomMemo* FEditor;
+    TcxCustomTextEdit* FEditor;
     bool FInternalTextSetting = false;
     bool FEscapeProcessing = false;
     bool FUserEditing = false;

@@ -21,9 +21,7 @@ int TextHeightOf(const TFont& font, std::string_view sample) {
 TcxCustomMemo::TcxCustomMemo(TComponent* owner)
     : TcxCustomTextEdit(
           owner, [](TPersistent* o) { return std::make_unique<TcxMemoProperties>(o); },
-          [](TcxCustomTextEdit* editor) {
-              return new TcxCustomInnerMemo(static_cast<TcxCustomMemo*>(editor));
-          }) {
+          [](TcxCustomTextEdit* editor) { return new TcxCustomInnerMemo(editor); }) {
     FInnerMemo = static_cast<TcxCustomInnerMemo*>(InnerEditControl());
     FInnerMemo->SetParentColor(true);
     FInnerMemo->SetParentFont(true);
