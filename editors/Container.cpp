@@ -1,5 +1,6 @@
 #include "editors/Container.h"
 
+#include "editors/FlagGuard.h"
 #include "lookandfeel/Office11Colors.h"
 #include "platform/control/Form.h"
 #include "platform/window/WinApi.h"
@@ -19,18 +20,6 @@ int GetContainerBorderWidth(TcxLookAndFeelKind kind) {
 }
 
 namespace {
-// Restores a flag on leaving a scope.
-class TFlagGuard {
-public:
-    TFlagGuard(bool& flag, bool value) : FFlag(flag), FSaved(flag) { FFlag = value; }
-    ~TFlagGuard() { FFlag = FSaved; }
-    TFlagGuard(const TFlagGuard&) = delete;
-    TFlagGuard& operator=(const TFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
 
 TcxMouseButton ButtonOf(TMouseButton button) {
     switch (button) {

@@ -1,5 +1,6 @@
 #include "editors/CustomEdit.h"
 
+#include "editors/FlagGuard.h"
 #include "platform/control/Form.h"
 #include "platform/window/WinApi.h"
 
@@ -7,17 +8,6 @@ const char* const cxSEditValidateErrorText =
     "Invalid input value. Use escape key to abandon changes";
 
 namespace {
-class TFlagGuard {
-public:
-    TFlagGuard(bool& flag, bool value) : FFlag(flag), FSaved(flag) { FFlag = value; }
-    ~TFlagGuard() { FFlag = FSaved; }
-    TFlagGuard(const TFlagGuard&) = delete;
-    TFlagGuard& operator=(const TFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
 
 // Releases held change events on leaving a scope, firing them only when told to.
 class TChangeEventsLock {

@@ -1,22 +1,9 @@
 #include "editors/InnerMemo.h"
 
+#include "editors/FlagGuard.h"
 #include "editors/Memo.h"
 #include "platform/native/NativeConst.h"
 #include "platform/window/WinApi.h"
-
-namespace {
-class TFlagGuard {
-public:
-    TFlagGuard(bool& flag, bool value) : FFlag(flag), FSaved(flag) { FFlag = value; }
-    ~TFlagGuard() { FFlag = FSaved; }
-    TFlagGuard(const TFlagGuard&) = delete;
-    TFlagGuard& operator=(const TFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
-} // namespace
 
 TcxCustomInnerMemo::TcxCustomInnerMemo(TcxCustomTextEdit* editor)
     : TCustomMemo(editor), FEditor(editor) {

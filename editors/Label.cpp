@@ -1,5 +1,6 @@
 #include "editors/Label.h"
 
+#include "editors/FlagGuard.h"
 #include "editors/TransparentBackground.h"
 #include "platform/control/Accelerator.h"
 #include "platform/draw/Canvas.h"
@@ -12,17 +13,6 @@
 #include <numbers>
 
 namespace {
-class TFlagGuard {
-public:
-    TFlagGuard(bool& flag, bool value) : FFlag(flag), FSaved(flag) { FFlag = value; }
-    ~TFlagGuard() { FFlag = FSaved; }
-    TFlagGuard(const TFlagGuard&) = delete;
-    TFlagGuard& operator=(const TFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
 
 // The caption without its accelerator marks: "&&" becomes "&", a single "&" goes.
 std::string RemoveAccelChars(const std::string& text) {

@@ -1,5 +1,6 @@
 #include "editors/TextEdit.h"
 
+#include "editors/FlagGuard.h"
 #include "platform/control/Form.h"
 #include "platform/draw/DC.h"
 #include "platform/native/NativeConst.h"
@@ -19,17 +20,6 @@ int TextHeightOf(const TFont& font, std::string_view sample) {
     return canvas.TextHeight(sample);
 }
 
-class TFlagGuard {
-public:
-    TFlagGuard(bool& flag, bool value) : FFlag(flag), FSaved(flag) { FFlag = value; }
-    ~TFlagGuard() { FFlag = FSaved; }
-    TFlagGuard(const TFlagGuard&) = delete;
-    TFlagGuard& operator=(const TFlagGuard&) = delete;
-
-private:
-    bool& FFlag;
-    bool FSaved;
-};
 } // namespace
 
 // --- Inner edit -----------------------------------------------------------------------------
