@@ -15,6 +15,6 @@ export PETCALC_BIN=$(realpath "$2") PETCALC_CLI=$(realpath "$3") PETCALC_ARTIFAC
 export PETCALC_SOURCE=$(cd "$here/../.." && pwd)
 export SCENARIO=$scenario
 # In sanitizer builds: leaks of the desktop libraries are not ours.
-export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp"
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp:print_suppressions=0"
 mkdir -p "$PETCALC_ARTIFACTS"
 exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$here/scenarios/$scenario.sh"
