@@ -98,8 +98,15 @@ void RegisterLabel() {
             "ParentColor", [](C& c) { return c.ParentColor(); },
             [](C& c, bool v) { c.SetParentColor(v); })
         .Default(1)
+        // A label's place in the tab order is never written to a layout, so a value a layout
+        // gives is not taken either: the label keeps the place its creation gave it, and a layout
+        // written from the window reads back as the same window.
         .Integer(
-            "TabOrder", [](C& c) { return c.TabOrder(); }, [](C& c, int v) { c.SetTabOrder(v); })
+            "TabOrder", [](C& c) { return c.TabOrder(); },
+            [](C& c, int v) {
+                if (!c.ComponentState().Contains(csReading))
+                    c.SetTabOrder(v);
+            })
         .Stored(false)
         .Boolean(
             "TabStop", [](C& c) { return c.TabStop(); }, [](C& c, bool v) { c.SetTabStop(v); })

@@ -1,6 +1,7 @@
 #include "editors/EditorsRegistration.h"
 #include "editors/Label.h"
 #include "editors/RadioButton.h"
+#include "editors/TextEdit.h"
 #include "platform/component/ClassRegistry.h"
 #include "platform/component/LayoutReader.h"
 #include "platform/component/LayoutWriter.h"
@@ -124,6 +125,35 @@ TEST_F(LabelRadioLayoutTest, LabelsAndRadioButtonsAreReadAndWrittenWithTheirProp
     levelPart = levelPart.substr(0, levelPart.find("object Fancy"));
     for (const char* absent : {"TabOrder", "TabStop", "Properties.Depth", "ParentColor"})
         EXPECT_EQ(levelPart.find(absent), std::string::npos) << absent << " in\n" << levelPart;
+}
+
+// A label's tab order is never written, so a layout's value for it is not taken: a layout that
+// gives one reads as the same window as the layout written from it (found by fuzzing, where the
+// other controls' tab orders moved by one on the second reading).
+TEST_F(LabelRadioLayoutTest, ALabelsTabOrderInALayoutDoesNotMoveTheOthersOnRereading) {
+    const char* layout = R"(object Form1: TForm
+  object Caption1: TcxLabel
+    Caption = "a"
+    TabOrder = 0
+  end
+  object First: TcxTextEdit
+    Top = 30
+    TabOrder = 1
+  end
+  object Second: TcxTextEdit
+    Top = 60
+    TabOrder = 2
+  end
+end
+)";
+    TComponent* once = CreateFromLayout(App.get(), layout, "label-tab.layout");
+    ASSERT_NE(once, nullptr);
+    const std::string written = WriteLayout(*once);
+    once->Free();
+    TComponent* again = CreateFromLayout(App.get(), written, "written.layout");
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(WriteLayout(*again), written);
+    again->Free();
 }
 
 } // namespace
