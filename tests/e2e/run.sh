@@ -17,4 +17,7 @@ export SCENARIO=$scenario
 # In sanitizer builds: leaks of the desktop libraries are not ours.
 export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}suppressions=$here/lsan.supp:print_suppressions=0"
 mkdir -p "$PETCALC_ARTIFACTS"
-exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$here/scenarios/$scenario.sh"
+# The display number is looked for from a random start: right after a scenario the number its
+# server had can still be held by that server on its way out.
+exec xvfb-run -a -n $((100 + RANDOM % 800)) -s "-screen 0 1024x768x24 -nolisten tcp" \
+    bash "$here/scenarios/$scenario.sh"
