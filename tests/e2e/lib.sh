@@ -320,7 +320,7 @@ cli_body() {
     "$PETCALC_CLI" "$@" | tail -n +2 | e2e_normalise
 }
 cli_caption() {
-    "$PETCALC_CLI" "$@" | head -n 1
+    "$PETCALC_CLI" "$@" | sed -n 1p
 }
 cli_message() {
     "$PETCALC_CLI" "$@" | e2e_normalise || true

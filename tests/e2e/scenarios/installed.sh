@@ -5,8 +5,9 @@ source "$(dirname "$0")/../lib.sh"
 e2e_start
 e2e_shot "$MAIN" installed-main
 
-# xprop draws the icon as text after a line "Icon (48 x 48):".
-icon=$(xprop -id "$MAIN" _NET_WM_ICON 2>/dev/null | head -n 2 | tr -d '\t')
+# xprop draws the icon as text after a line "Icon (48 x 48):". sed reads all of it: with head,
+# xprop could be cut off mid-write and the pipe's failure would end the scenario unannounced.
+icon=$(xprop -id "$MAIN" _NET_WM_ICON 2>/dev/null | sed -n '1,2p' | tr -d '\t')
 grep -q "Icon (48 x 48):" <<<"$icon" || fail "the main window has no 48 x 48 icon: $icon"
 
 name=$(xprop -id "$MAIN" WM_NAME 2>/dev/null)
