@@ -31,37 +31,51 @@ bool Inside(bool a, bool b, TRegion::TCombineMode mode) {
     return false;
 }
 
-// Combines two sorted span lists by sweeping over their edges.
+// Combines two sorted span lists in one sweep over their edges, left to right.
 TSpans CombineSpans(const TSpans* a, const TSpans* b, TRegion::TCombineMode mode) {
-    std::vector<int> xs;
-    for (const TSpans* s : {a, b})
-        if (s)
-            for (const auto& sp : *s) {
-                xs.push_back(sp.Left);
-                xs.push_back(sp.Right);
-            }
-    std::sort(xs.begin(), xs.end());
-    xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
-
-    auto covered = [](const TSpans* s, int x) {
-        if (!s)
-            return false;
-        auto it = std::upper_bound(s->begin(), s->end(), x,
-                                   [](int v, const TRegion::TSpan& sp) { return v < sp.Right; });
-        return it != s->end() && x >= it->Left;
-    };
-
+    static const TSpans none;
+    const TSpans& sa = a ? *a : none;
+    const TSpans& sb = b ? *b : none;
+    std::size_t ia = 0, ib = 0;
+    bool inA = false, inB = false;
     TSpans out;
-    for (std::size_t i = 0; i + 1 < xs.size(); ++i) {
-        int x0 = xs[i], x1 = xs[i + 1];
-        if (!Inside(covered(a, x0), covered(b, x0), mode))
+    int x = 0;
+    bool inside = false;
+    while (ia < sa.size() * 2 || ib < sb.size() * 2) {
+        // The next edge of either list (an even step enters a span, an odd one leaves it).
+        const int ea = ia < sa.size() * 2 ? (ia % 2 ? sa[ia / 2].Right : sa[ia / 2].Left) : 0;
+        const int eb = ib < sb.size() * 2 ? (ib % 2 ? sb[ib / 2].Right : sb[ib / 2].Left) : 0;
+        const bool takeA = ib >= sb.size() * 2 || (ia < sa.size() * 2 && ea <= eb);
+        const bool takeB = ia >= sa.size() * 2 || (ib < sb.size() * 2 && eb <= ea);
+        x = takeA ? ea : eb;
+        if (takeA) {
+            inA = !inA;
+            ++ia;
+        }
+        if (takeB) {
+            inB = !inB;
+            ++ib;
+        }
+        const bool now = Inside(inA, inB, mode);
+        if (now == inside)
             continue;
-        if (!out.empty() && out.back().Right == x0)
-            out.back().Right = x1;
-        else
-            out.push_back({x0, x1});
+        if (now) {
+            if (!out.empty() && out.back().Right == x)
+                out.back().Right = x; // touching the previous span: it goes on
+            else
+                out.push_back({x, x});
+        } else if (out.back().Left == x) {
+            out.pop_back(); // entered and left at the same edge
+        } else {
+            out.back().Right = x;
+        }
+        inside = now;
     }
     return out;
+}
+
+bool IsOneRect(const TRegion& r) {
+    return r.GetBands().size() == 1 && r.GetBands().front().Spans.size() == 1;
 }
 
 } // namespace
@@ -72,10 +86,17 @@ TRegion::TRegion(const TRect& r) {
 }
 
 TRegion TRegion::FromRects(const std::vector<TRect>& rects) {
-    TRegion result;
-    for (const auto& r : rects)
-        result.Unite(r);
-    return result;
+    // United in halves: adding one rectangle at a time to a growing region costs the square.
+    struct TBuild {
+        const std::vector<TRect>& Rects;
+        TRegion Of(std::size_t from, std::size_t to) const {
+            if (to - from == 1)
+                return TRegion(Rects[from]);
+            const std::size_t middle = from + (to - from) / 2;
+            return Of(from, middle).United(Of(middle, to));
+        }
+    };
+    return rects.empty() ? TRegion() : TBuild{rects}.Of(0, rects.size());
 }
 
 void TRegion::AppendBand(int top, int bottom, std::vector<TSpan>&& spans) {
@@ -91,6 +112,27 @@ void TRegion::AppendBand(int top, int bottom, std::vector<TSpan>&& spans) {
 TRegion TRegion::Combine(const TRegion& a, const TRegion& b, TCombineMode mode) {
     if (mode == rcCopy)
         return a;
+    // The common cases of clipping and invalidating need no sweep.
+    if (a.IsEmpty() || b.IsEmpty()) {
+        if (mode == rcAnd)
+            return {};
+        return mode == rcDiff || b.IsEmpty() ? a : b;
+    }
+    const TRect boundsA = a.GetBounds(), boundsB = b.GetBounds();
+    if (!boundsA.Intersects(boundsB) && (mode == rcAnd || mode == rcDiff))
+        return mode == rcAnd ? TRegion() : a;
+    if (mode == rcAnd && IsOneRect(a) && IsOneRect(b))
+        return TRegion(boundsA.Intersected(boundsB));
+    if (mode == rcAnd && IsOneRect(b) && boundsB.Contains(boundsA))
+        return a;
+    if (mode == rcAnd && IsOneRect(a) && boundsA.Contains(boundsB))
+        return b;
+    if (mode == rcDiff && IsOneRect(b) && boundsB.Contains(boundsA))
+        return {};
+    if (mode == rcOr && IsOneRect(a) && boundsA.Contains(boundsB))
+        return a;
+    if (mode == rcOr && IsOneRect(b) && boundsB.Contains(boundsA))
+        return b;
     std::vector<int> ys;
     ys.reserve((a.Bands.size() + b.Bands.size()) * 2);
     for (const TRegion* r : {&a, &b})

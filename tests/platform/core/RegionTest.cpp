@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <set>
 #include <utility>
 
@@ -41,6 +42,51 @@ TEST(Region, CombineMatchesPixelSets) {
     EXPECT_EQ(Pixels(ra.Intersected(rb)), inter);
     EXPECT_EQ(Pixels(ra.Subtracted(rb)), diff);
     EXPECT_EQ(Pixels(ra.Xored(rb)), xr);
+}
+
+// Regions of a few random rectangles on a small grid, combined every way: the result holds
+// exactly the pixels it should, and equals the same pixels built one row at a time (one form
+// for one pixel set).
+TEST(Region, RandomCombinationsMatchPixelSets) {
+    std::uint32_t seed = 12345;
+    auto next = [&seed](int n) {
+        seed = seed * 1103515245u + 12345u;
+        return int((seed >> 16) % std::uint32_t(n));
+    };
+    auto randomRegion = [&] {
+        std::vector<TRect> rects;
+        for (int i = next(4); i >= 0; --i) {
+            int x = next(12), y = next(12);
+            rects.push_back(Rect(x, y, x + 1 + next(8), y + 1 + next(8)));
+        }
+        return next(5) == 0 ? TRegion() : TRegion::FromRects(rects);
+    };
+    auto byRows = [](const PixelSet& pixels) {
+        TRegion r;
+        for (auto [x, y] : pixels)
+            r.Unite(TRegion(Rect(x, y, x + 1, y + 1)));
+        return r;
+    };
+    for (int round = 0; round < 400; ++round) {
+        const TRegion a = randomRegion(), b = randomRegion();
+        const PixelSet pa = Pixels(a), pb = Pixels(b);
+        PixelSet uni = pa, inter, diff, xr;
+        uni.insert(pb.begin(), pb.end());
+        for (auto p : pa)
+            (pb.count(p) ? inter : diff).insert(p);
+        xr = diff;
+        for (auto p : pb)
+            if (!pa.count(p))
+                xr.insert(p);
+        const std::pair<TRegion, PixelSet> cases[] = {{a.United(b), uni},
+                                                      {a.Intersected(b), inter},
+                                                      {a.Subtracted(b), diff},
+                                                      {a.Xored(b), xr}};
+        for (const auto& [got, want] : cases) {
+            ASSERT_EQ(Pixels(got), want) << "round " << round;
+            ASSERT_EQ(got, byRows(want)) << "round " << round;
+        }
+    }
 }
 
 TEST(Region, EqualPixelSetsCompareEqual) {
