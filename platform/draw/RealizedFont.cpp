@@ -1,6 +1,7 @@
 #include "platform/draw/RealizedFont.h"
 
 #include "platform/core/Gbk.h"
+#include "platform/draw/FontMatchCache.h"
 
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
@@ -76,12 +77,6 @@ std::string Lower(std::string s) {
     return s;
 }
 
-struct TFaceFile {
-    std::string File;
-    int Index = 0;
-    bool IsBold = false;
-};
-
 FT_Library Library() {
     static FT_Library lib = [] {
         FT_Library l = nullptr;
@@ -93,8 +88,8 @@ FT_Library Library() {
 }
 
 // Asks fontconfig for the family; exact: the match must really be that family.
-bool FindFace(const std::string& family, bool condensed, bool bold, bool italic, bool exact,
-              TFaceFile& out) {
+bool AskFontconfig(const std::string& family, bool condensed, bool bold, bool italic, bool exact,
+                   TFontMatch& out) {
     static bool init = FcInit() != 0;
     if (!init)
         return false;
@@ -143,6 +138,22 @@ bool FindFace(const std::string& family, bool condensed, bool bold, bool italic,
     }
     FcPatternDestroy(match);
     return ok;
+}
+
+// The font file for a request: kept from an earlier run while the font configuration is
+// unchanged, else asked of fontconfig (only then is its configuration read).
+bool FindFace(const std::string& family, bool condensed, bool bold, bool italic, bool exact,
+              TFontMatch& out) {
+    static TFontMatchCache kept(TFontMatchCache::DefaultPath(), TFontMatchCache::CurrentStamp());
+    const std::string request = std::string(condensed ? "c" : "-") + (bold ? "b" : "-") +
+                                (italic ? "i" : "-") + (exact ? "e" : "-") + " " + family;
+    if (auto match = kept.Find(request)) {
+        out = *match;
+        return !out.File.empty();
+    }
+    const bool found = AskFontconfig(family, condensed, bold, italic, exact, out);
+    kept.Store(request, found ? out : TFontMatch{});
+    return found;
 }
 
 // A font file read piece by piece as the renderer asks for tables and glyphs. Mapping the file
@@ -316,7 +327,7 @@ bool TRealizedFont::AddFace(const std::string& file, int index, bool isBold, boo
 }
 
 bool TRealizedFont::AddRule(const char* family, bool condensed, bool monoStrikes, bool exact) {
-    TFaceFile f;
+    TFontMatch f;
     return FindFace(family, condensed, Bold, Italic, exact, f) &&
            AddFace(f.File, f.Index, f.IsBold, monoStrikes);
 }
