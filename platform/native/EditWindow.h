@@ -105,6 +105,7 @@ private:
     unsigned char FLeadByte = 0; // first byte of a double-byte character typed in two messages
     // Caret.
     bool FCaretOn = false;
+    UINT FBlinks = 0; // caret changes since the blinking last (re)started
     // Mouse selection.
     bool FSelecting = false;
     TPoint FMouse;
