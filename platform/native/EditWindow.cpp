@@ -157,8 +157,7 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kBlinkTimer) {
             FCaretOn = !FCaretOn;
-            ++FBlinks;
-            if (FCaretOn && FBlinks * kBlinkMs >= kBlinkTimeoutMs)
+            if (FCaretOn && GetTickCount() - FBlinkStart >= kBlinkTimeoutMs)
                 KillTimer(FHandle, kBlinkTimer);
             TRect r = CaretRect();
             InvalidateRect(FHandle, &r, false);
@@ -813,7 +812,7 @@ void TEditWindow::RestartBlink() {
     if (!Focused())
         return;
     FCaretOn = true;
-    FBlinks = 0;
+    FBlinkStart = GetTickCount();
     SetTimer(FHandle, kBlinkTimer, kBlinkMs, nullptr);
 }
 

@@ -330,6 +330,15 @@ TEST_F(EditTest, CaretStopsBlinkingShownAfterTenSecondsAloneAndInputStartsItAgai
     idle(600);
     EXPECT_NE(Desk->PixelAt(Edit, moved), movedOn);
     EXPECT_GT(ticks.Count(), 0);
+
+    // The ten seconds are on the clock, not counted in blinks: after a long stall the caret
+    // comes back on and rests.
+    Desk->AdvanceTime(15000);
+    idle(1100);
+    ticks.Reset();
+    idle(5000);
+    EXPECT_EQ(ticks.Count(), 0) << ticks.Describe();
+    EXPECT_EQ(Desk->PixelAt(Edit, moved), movedOn);
 }
 
 TEST_F(EditTest, ContextMenuGreysWhatDoesNotApplyAndWorksByKeyboard) {
