@@ -25,6 +25,24 @@ static long PeakRssKb(void) {
     return kb;
 }
 
+/* With STARTUP_PROBE_SMAPS set, the process's memory map at the first frame is copied there, to
+ * see which mappings make up the resident memory. */
+static void CopyMemoryMap(void) {
+    const char* path = getenv("STARTUP_PROBE_SMAPS");
+    if (!path)
+        return;
+    FILE* in = fopen("/proc/self/smaps", "r");
+    FILE* out = fopen(path, "w");
+    char buffer[4096];
+    size_t n;
+    while (in && out && (n = fread(buffer, 1, sizeof buffer, in)) > 0)
+        fwrite(buffer, 1, n, out);
+    if (in)
+        fclose(in);
+    if (out)
+        fclose(out);
+}
+
 static int HasTwoColours(SDL_Window* window) {
     SDL_Surface* s = SDL_GetWindowSurface(window);
     if (!s || s->format->BytesPerPixel != 4)
@@ -57,6 +75,7 @@ static void AfterPresent(SDL_Window* window) {
         fprintf(out, "%lld %ld\n", (long long)now.tv_sec * 1000000000LL + now.tv_nsec, PeakRssKb());
         fflush(out);
     }
+    CopyMemoryMap();
     _exit(0);
 }
 

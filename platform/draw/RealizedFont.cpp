@@ -5,7 +5,12 @@
 #include <fontconfig/fontconfig.h>
 #include <ft2build.h>
 #include FT_FREETYPE_H
+#include FT_SIZES_H
 #include FT_TRUETYPE_TABLES_H
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -140,21 +145,106 @@ bool FindFace(const std::string& family, bool condensed, bool bold, bool italic,
     return ok;
 }
 
-} // namespace
+// A font file read piece by piece as the renderer asks for tables and glyphs. Mapping the file
+// would be simpler, but every touch of a mapping brings in its neighbouring pages as well: a
+// window's worth of Chinese characters scattered over a 20 MB collection kept about 6 MB of it
+// resident, against a few hundred kilobytes of tables read this way.
+class TFontFile {
+public:
+    TFontFile() = default;
+    TFontFile(const TFontFile&) = delete;
+    TFontFile& operator=(const TFontFile&) = delete;
+    ~TFontFile() {
+        if (Fd >= 0)
+            close(Fd);
+    }
 
-struct TRealizedFont::TFace {
+    bool Open(const std::string& file) {
+        Fd = open(file.c_str(), O_RDONLY | O_CLOEXEC);
+        struct stat st {};
+        if (Fd < 0 || fstat(Fd, &st) != 0 || st.st_size <= 0)
+            return false;
+        Stream.size = static_cast<unsigned long>(st.st_size);
+        Stream.descriptor.value = Fd;
+        Stream.read = &TFontFile::Read;
+        return true;
+    }
+    FT_Stream Get() { return &Stream; }
+
+private:
+    // Reads count bytes at offset (a zero count only seeks: nothing to do).
+    static unsigned long Read(FT_Stream stream, unsigned long offset, unsigned char* buffer,
+                              unsigned long count) {
+        unsigned long done = 0;
+        while (done < count) {
+            ssize_t n = pread(int(stream->descriptor.value), buffer + done, count - done,
+                              off_t(offset + done));
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n <= 0)
+                break;
+            done += static_cast<unsigned long>(n);
+        }
+        return done;
+    }
+
+    int Fd = -1;
+    FT_StreamRec Stream{};
+};
+
+// A face of a font file, open once for the whole process: every realized font that uses it (each
+// size, bold or not) shares it through a size object of its own, so the tables the renderer
+// reads from the file (character map, metrics, bitmap-strike index) are held once.
+struct TOpenFace {
+    TFontFile Source; // outlives Face, which reads from it
     FT_Face Face = nullptr;
-    std::string File;
-    int Index = 0;         // face in a collection file
-    bool Mono = false;     // 1-bit rendering at this size
-    bool Embolden = false; // bold asked of a face that has no bold design
-    ~TFace() {
+    ~TOpenFace() {
         if (Face)
             FT_Done_Face(Face);
     }
 };
 
+std::map<std::pair<std::string, int>, std::weak_ptr<TOpenFace>>& FacesOfFiles() {
+    static std::map<std::pair<std::string, int>, std::weak_ptr<TOpenFace>> open;
+    return open;
+}
+
+std::shared_ptr<TOpenFace> OpenFace(const std::string& file, int index) {
+    auto& slot = FacesOfFiles()[{file, index}];
+    if (auto face = slot.lock())
+        return face;
+    auto face = std::make_shared<TOpenFace>();
+    FT_Open_Args args{};
+    args.flags = FT_OPEN_STREAM;
+    args.stream = face->Source.Get();
+    if (!face->Source.Open(file) || FT_Open_Face(Library(), &args, index, &face->Face) != 0)
+        return nullptr;
+    slot = face;
+    return face;
+}
+
+} // namespace
+
+struct TRealizedFont::TFace {
+    std::shared_ptr<TOpenFace> Shared;
+    FT_Face Face = nullptr; // Shared's face
+    FT_Size Size = nullptr; // this font's pixel size on it
+    std::string File;
+    int Index = 0;         // face in a collection file
+    bool Mono = false;     // 1-bit rendering at this size
+    bool Embolden = false; // bold asked of a face that has no bold design
+    ~TFace() {
+        if (Size)
+            FT_Done_Size(Size);
+    }
+};
+
 TRealizedFont::~TRealizedFont() = default;
+
+std::size_t TRealizedFont::OpenFontFaces() {
+    return std::size_t(std::count_if(FacesOfFiles().begin(), FacesOfFiles().end(),
+                                     [](const auto& entry) { return !entry.second.expired(); }));
+}
 
 const std::string& TRealizedFont::PrimaryFile() const {
     return Faces.front()->File;
@@ -198,8 +288,11 @@ bool TRealizedFont::AddFace(const std::string& file, int index, bool isBold, boo
         if (f->File == file && f->Index == index)
             return false;
     auto f = std::make_unique<TFace>();
-    if (FT_New_Face(Library(), file.c_str(), index, &f->Face) != 0)
+    f->Shared = OpenFace(file, index);
+    if (!f->Shared || FT_New_Size(f->Shared->Face, &f->Size) != 0)
         return false;
+    f->Face = f->Shared->Face;
+    FT_Activate_Size(f->Size);
     f->File = file;
     f->Index = index;
     f->Embolden = Bold && !isBold;
@@ -316,6 +409,7 @@ TGlyph TRealizedFont::Render(char32_t code) {
         face = Faces.front().get(); // the face's "missing" box
         index = 0;
     }
+    FT_Activate_Size(face->Size);
     FT_Int32 flags = face->Mono ? (FT_LOAD_DEFAULT | FT_LOAD_TARGET_MONO) : FT_LOAD_DEFAULT;
     if (FT_Load_Glyph(face->Face, index, flags) != 0)
         return g;

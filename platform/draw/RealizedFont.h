@@ -64,6 +64,8 @@ public:
     const std::string& PrimaryFile() const;
     // Faces opened so far: the primary one and the stand-ins opened for characters it lacks.
     std::size_t OpenFaces() const { return Faces.size(); }
+    // Faces of font files open in the process; every size and weight of a face shares one.
+    static std::size_t OpenFontFaces();
 
     // Process-wide: the realized font for a request (style bits that do not change glyphs, like
     // underline and escapement, are ignored here). Raises EFontError when no face is usable.

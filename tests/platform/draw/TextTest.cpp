@@ -171,6 +171,24 @@ TEST(Text, StandInFacesAreOpenedOnlyForCharactersTheFaceLacks) {
     EXPECT_EQ(uiText.Dc.GetTextExtentPoint32("Qq").cx, latinOnly); // the primary face still leads
 }
 
+// Every size and weight of the Song face reads one open face of its file, each at its own size:
+// glyphs rendered in turn for two sizes keep to their own font's size.
+TEST(Text, FontsOfOneFaceShareItEachAtItsOwnSize) {
+    const auto small = TRealizedFont::Get(Face("宋体", -17));
+    const std::size_t faces = TRealizedFont::OpenFontFaces();
+    const auto large = TRealizedFont::Get(Face("宋体", -29));
+    const auto bold = TRealizedFont::Get(Face("宋体", -23, true));
+    EXPECT_EQ(TRealizedFont::OpenFontFaces(), faces);
+    EXPECT_EQ(large->PrimaryFile(), small->PrimaryFile());
+
+    const int smallHeight = small->Glyph(0x5BA0).Height; // 宠
+    const int largeHeight = large->Glyph(0x5BA0).Height;
+    EXPECT_GT(largeHeight, smallHeight + 6);
+    EXPECT_LE(small->Glyph(0x7269).Height, smallHeight + 2); // 物, after the large one
+    EXPECT_GE(large->Glyph(0x7269).Height, largeHeight - 2);
+    EXPECT_GT(bold->Glyph(0x7269).Height, smallHeight);
+}
+
 TEST(Text, BoldWithoutABoldDesignIsWidened) {
     // Neither the Song face nor the Chinese fallback of the UI face has a bold design.
     for (const char* face : {"宋体", "Tahoma"}) {
