@@ -301,13 +301,20 @@ void TsuiForm::Paint() {
     if (r.Width() <= 0 || r.Height() <= 0)
         return;
     if (FUIStyle == MacOS || FUIStyle == Protein) {
+        // Only the part that can be seen is tiled: a see-through child paints the frame under
+        // itself, and that is a small piece each time. The tiles stay aligned to the frame's
+        // top-left corner whatever part is painted.
+        const TRect area = r.Intersected(Canvas().ClipRect());
+        if (area.IsEmpty())
+            return;
         TBitmap texture;
         LoadSkinBitmap(&texture, nullptr,
                        FUIStyle == MacOS ? "MACOS_FORM_BACKGROUND" : "PROTEIN_FORM_BACKGROUND");
-        TBitmap buffer(r.Width(), r.Height());
+        TBitmap buffer(area.Width(), area.Height());
+        buffer.Canvas().Handle()->SetBrushOrg({-area.Left, -area.Top});
         buffer.Canvas().Brush().SetBitmap(&texture);
-        buffer.Canvas().FillRect(r);
-        Canvas().Draw(0, 0, buffer);
+        buffer.Canvas().FillRect({0, 0, area.Width(), area.Height()});
+        Canvas().Draw(area.Left, area.Top, buffer);
         return;
     }
     Canvas().Brush().SetColor(Color());

@@ -12,6 +12,9 @@ constexpr std::uintptr_t kBlinkTimer = 1;
 constexpr std::uintptr_t kDragTimer = 2;
 constexpr std::uintptr_t kBarTimer = 3;
 constexpr UINT kBlinkMs = 530;
+// The caret stops blinking, and stays shown, once it has blinked this long without the user
+// doing anything with the field: a program left alone wakes up for nothing.
+constexpr UINT kBlinkTimeoutMs = 10000;
 constexpr UINT kDragMs = 100;
 constexpr UINT kBarFirstMs = 400;
 constexpr UINT kBarRepeatMs = 60;
@@ -154,6 +157,8 @@ LRESULT TEditWindow::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_TIMER:
         if (wParam == kBlinkTimer) {
             FCaretOn = !FCaretOn;
+            if (FCaretOn && GetTickCount() - FBlinkStart >= kBlinkTimeoutMs)
+                KillTimer(FHandle, kBlinkTimer);
             TRect r = CaretRect();
             InvalidateRect(FHandle, &r, false);
         } else if (wParam == kDragTimer) {
@@ -807,6 +812,7 @@ void TEditWindow::RestartBlink() {
     if (!Focused())
         return;
     FCaretOn = true;
+    FBlinkStart = GetTickCount();
     SetTimer(FHandle, kBlinkTimer, kBlinkMs, nullptr);
 }
 

@@ -7,6 +7,7 @@
 #include "platform/native/NativeWindow.h"
 #include "platform/native/ScrollInfo.h"
 
+#include <cstdint>
 #include <memory>
 
 // The EDIT window class: a single-line edit, or with ES_MULTILINE a multi-line edit (memo). The
@@ -105,6 +106,7 @@ private:
     unsigned char FLeadByte = 0; // first byte of a double-byte character typed in two messages
     // Caret.
     bool FCaretOn = false;
+    std::uint32_t FBlinkStart = 0; // when the blinking last (re)started
     // Mouse selection.
     bool FSelecting = false;
     TPoint FMouse;

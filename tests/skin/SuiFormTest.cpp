@@ -170,6 +170,17 @@ TEST_F(FrameTest, MacOSAndProteinTileTheirTextureOthersFillWithColour) {
     EXPECT_EQ(ShownAt(Frame, {100, 300}), TColor(0xDEEBEF));
 }
 
+TEST_F(FrameTest, APartialRepaintKeepsTheTilesAlignedToTheFrame) {
+    MakeFrame(MacOS);
+    // Odd offsets inside a tile, as a see-through child or a small invalidation paints them.
+    const TRect part(13, 37, 30, 50);
+    InvalidateRect(Frame->Handle(), &part, true);
+    Pump();
+    for (TPoint p : {TPoint(13, 37), TPoint(14, 39), TPoint(29, 49), TPoint(21, 44)})
+        EXPECT_EQ(ShownAt(Frame, p), PicturePixel("MACOS_FORM_BACKGROUND", {p.X % 8, p.Y % 8}))
+            << p.X << "," << p.Y;
+}
+
 TEST_F(FrameTest, CaptionGoesToTheTitleBarAndTheHost) {
     MakeFrame();
     Frame->SetCaption("Result");

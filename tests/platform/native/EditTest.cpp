@@ -1,5 +1,6 @@
 #include "NativeTestFixture.h"
 
+#include "platform/backend/headless/TimerTickCounter.h"
 #include "platform/native/EditMenu.h"
 #include "platform/native/EditWindow.h"
 
@@ -301,6 +302,43 @@ TEST_F(EditTest, CaretBlinks) {
     EXPECT_NE(on, off);
     EXPECT_EQ(Desk->PixelAt(Edit, caret), on);
     EXPECT_EQ(off, ColorToRGB(clWindow));
+}
+
+TEST_F(EditTest, CaretStopsBlinkingShownAfterTenSecondsAloneAndInputStartsItAgain) {
+    Edit = MakeEdit(ES_AUTOHSCROLL, {10, 10, 210, 31});
+    Desk->Click(At(Edit, {150, 8}));
+    const TPoint caret = AtOffset(Edit, 0);
+    const TColor on = Desk->PixelAt(Edit, caret);
+    TTimerTickCounter ticks;
+    auto idle = [&](int ms) {
+        for (int t = 0; t < ms; t += 10)
+            Desk->AdvanceTime(10);
+    };
+    idle(9000);
+    EXPECT_GE(ticks.Count(), 16); // still blinking
+    idle(2000);
+    EXPECT_EQ(Desk->PixelAt(Edit, caret), on);
+    ticks.Reset();
+    idle(5000);
+    EXPECT_EQ(ticks.Count(), 0) << ticks.Describe();
+    EXPECT_EQ(Desk->PixelAt(Edit, caret), on);
+
+    // A key moves the caret and it blinks again.
+    Desk->Type("a");
+    const TPoint moved = AtOffset(Edit, 1);
+    const TColor movedOn = Desk->PixelAt(Edit, moved);
+    idle(600);
+    EXPECT_NE(Desk->PixelAt(Edit, moved), movedOn);
+    EXPECT_GT(ticks.Count(), 0);
+
+    // The ten seconds are on the clock, not counted in blinks: after a long stall the caret
+    // comes back on and rests.
+    Desk->AdvanceTime(15000);
+    idle(1100);
+    ticks.Reset();
+    idle(5000);
+    EXPECT_EQ(ticks.Count(), 0) << ticks.Describe();
+    EXPECT_EQ(Desk->PixelAt(Edit, moved), movedOn);
 }
 
 TEST_F(EditTest, ContextMenuGreysWhatDoesNotApplyAndWorksByKeyboard) {
