@@ -10,8 +10,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -167,32 +166,48 @@ void TFontMatchCache::Store(const std::string& request, const TFontMatch& match)
     Save();
 }
 
+// Splits text at a separator.
+std::vector<std::string_view> Split(std::string_view text, char separator) {
+    std::vector<std::string_view> parts;
+    for (std::size_t from = 0;;) {
+        const std::size_t at = text.find(separator, from);
+        parts.push_back(text.substr(from, at == std::string_view::npos ? at : at - from));
+        if (at == std::string_view::npos)
+            return parts;
+        from = at + 1;
+    }
+}
+
 void TFontMatchCache::Load() {
     if (Path.empty())
         return;
-    std::ifstream in(Path, std::ios::binary);
-    std::string header, stamp;
-    if (!in || !std::getline(in, header) || header != kHeader || !std::getline(in, stamp) ||
-        stamp != Stamp)
+    // Plain file calls: the stream library's locale set-up would cost more memory than the
+    // whole file.
+    std::FILE* in = std::fopen(Path.c_str(), "rb");
+    if (!in)
         return;
-    std::string line;
-    std::size_t bytes = header.size() + stamp.size();
+    std::string text(kMaxFileBytes + 1, '\0');
+    text.resize(std::fread(text.data(), 1, text.size(), in));
+    std::fclose(in);
+    if (text.size() > kMaxFileBytes || text.empty() || text.back() != '\n')
+        return;
+    text.pop_back();
+    const std::vector<std::string_view> lines = Split(text, '\n');
+    if (lines.size() < 2 || lines[0] != kHeader || lines[1] != Stamp ||
+        lines.size() - 2 > kMaxEntries)
+        return;
     std::map<std::string, TEntry> entries;
-    while (std::getline(in, line)) {
-        bytes += line.size() + 1;
-        std::vector<std::string> fields;
-        std::istringstream split(line);
-        for (std::string field; std::getline(split, field, '\t');)
-            fields.push_back(field);
-        if (bytes > kMaxFileBytes || fields.size() != 5 ||
-            fields[1].empty() != (fields[4] == kNoFace) || (fields[3] != "0" && fields[3] != "1") ||
-            entries.size() >= kMaxEntries)
+    for (std::size_t i = 2; i < lines.size(); ++i) {
+        const std::vector<std::string_view> fields = Split(lines[i], '\t');
+        if (fields.size() != 5 || fields[1].empty() != (fields[4] == kNoFace) ||
+            (fields[3] != "0" && fields[3] != "1") || fields[2].empty() || fields[2].size() > 5 ||
+            fields[2].find_first_not_of("0123456789") != std::string_view::npos)
             return; // damaged: none of it is trusted
-        char* end = nullptr;
-        const long index = std::strtol(fields[2].c_str(), &end, 10);
-        if (fields[2].empty() || *end != '\0' || index < 0 || index > 0xFFFF)
+        const int index = std::stoi(std::string(fields[2]));
+        if (index > 0xFFFF)
             return;
-        entries[fields[0]] = TEntry{{fields[1], int(index), fields[3] == "1"}, fields[4]};
+        entries[std::string(fields[0])] =
+            TEntry{{std::string(fields[1]), index, fields[3] == "1"}, std::string(fields[4])};
     }
     Entries = std::move(entries);
 }
@@ -200,20 +215,15 @@ void TFontMatchCache::Load() {
 void TFontMatchCache::Save() const {
     if (Path.empty() || !MakeFolders(Path))
         return;
+    std::string text = std::string(kHeader) + "\n" + Stamp + "\n";
+    for (const auto& [request, entry] : Entries)
+        text += request + "\t" + entry.Match.File + "\t" + std::to_string(entry.Match.Index) +
+                "\t" + (entry.Match.IsBold ? "1" : "0") + "\t" + entry.FileState + "\n";
     const std::string temporary = Path + "." + std::to_string(getpid());
-    {
-        std::ofstream out(temporary, std::ios::binary | std::ios::trunc);
-        out << kHeader << '\n' << Stamp << '\n';
-        for (const auto& [request, entry] : Entries)
-            out << request << '\t' << entry.Match.File << '\t' << entry.Match.Index << '\t'
-                << (entry.Match.IsBold ? 1 : 0) << '\t' << entry.FileState << '\n';
-        out.flush();
-        if (!out) {
-            out.close();
-            std::remove(temporary.c_str());
-            return;
-        }
-    }
-    if (std::rename(temporary.c_str(), Path.c_str()) != 0)
+    std::FILE* out = std::fopen(temporary.c_str(), "wb");
+    if (!out)
+        return;
+    const bool written = std::fwrite(text.data(), 1, text.size(), out) == text.size();
+    if (std::fclose(out) != 0 || !written || std::rename(temporary.c_str(), Path.c_str()) != 0)
         std::remove(temporary.c_str());
 }
