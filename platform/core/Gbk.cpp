@@ -1,112 +1,47 @@
 #include "platform/core/Gbk.h"
 
+#include <algorithm>
 #include <array>
-#include <cerrno>
-#include <iconv.h>
-#include <memory>
-#include <unordered_map>
+#include <cstdint>
+#include <iterator>
 
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-// Converts exactly one short sequence with iconv; 0 when it cannot be converted.
-char32_t ConvertOne(iconv_t cd, const unsigned char* bytes, std::size_t len) {
-    char in[4];
-    for (std::size_t i = 0; i < len; ++i)
-        in[i] = char(bytes[i]);
-    char32_t out = 0;
-    char* inp = in;
-    std::size_t inLeft = len;
-    char* outp = reinterpret_cast<char*>(&out);
-    std::size_t outLeft = sizeof(out);
-    iconv(cd, nullptr, nullptr, nullptr, nullptr);
-    if (iconv(cd, &inp, &inLeft, &outp, &outLeft) == std::size_t(-1) || inLeft != 0 || outLeft != 0)
-        return 0;
-    return out;
+// The double-byte tables, generated from the C library's converters when the program is built
+// (tools/gbktable): loading the converters at run time cost more start-up time and memory than
+// the tables. Decoding follows GB18030 (which fills the gaps GBK leaves); a character is written
+// back as GBK only when GBK holds it and its bytes read back as the same character.
+#include "GbkTable.inc"
+
+char32_t DecodePair(unsigned char lead, unsigned char trail) {
+    const char32_t code = kGbkToUnicode[std::size_t(lead - 0x81) * 191 + std::size_t(trail - 0x40)];
+    return code ? code : kReplacement;
 }
 
-// The double-byte table, filled one character at a time as characters are first met: building
-// all of it at once took longer than the rest of the program's start-up. Decoding goes through
-// GB18030 (which fills the gaps GBK leaves); a character is written back as GBK only when GBK
-// holds it and its bytes read back as the same character.
-class TGbkTable {
-public:
-    static TGbkTable& Instance() {
-        static TGbkTable table;
-        return table;
+// GBK bytes (one or two) for a code point; empty when GBK cannot hold it.
+std::string EncodeCode(char32_t code) {
+    if (code < 0x80)
+        return std::string(1, char(code));
+    if (code == 0x20AC)
+        return std::string(1, char(0x80)); // the euro sign is the single byte 0x80
+    std::uint64_t found = 0;
+    if (code <= 0xFFFF) {
+        const std::uint32_t* end = std::end(kUnicodeToGbk);
+        const std::uint32_t* it = std::lower_bound(std::begin(kUnicodeToGbk), end, code << 16);
+        if (it != end && (*it >> 16) == code)
+            found = *it;
+    } else {
+        const auto end = kHighUnicodeToGbk.end();
+        const auto it = std::lower_bound(kHighUnicodeToGbk.begin(), end, std::uint64_t(code) << 16);
+        if (it != end && (*it >> 16) == code)
+            found = *it;
     }
-
-    TGbkTable(const TGbkTable&) = delete;
-    TGbkTable& operator=(const TGbkTable&) = delete;
-
-    char32_t Decode(unsigned char lead, unsigned char trail) {
-        char32_t& code = Codes[std::size_t(lead - 0x81) * 191 + std::size_t(trail - 0x40)];
-        if (code == kNotYet) {
-            const unsigned char pair[2] = {lead, trail};
-            code = FromGb18030 == kNoConverter ? 0 : ConvertOne(FromGb18030, pair, 2);
-            if (code == 0)
-                code = kReplacement;
-        }
-        return code;
-    }
-
-    // GBK bytes (one or two) for a code point; empty when GBK cannot hold it.
-    std::string Encode(char32_t code) {
-        if (code < 0x80)
-            return std::string(1, char(code));
-        if (code == 0x20AC)
-            return std::string(1, char(0x80)); // the euro sign is the single byte 0x80
-        auto known = Encoded.find(code);
-        if (known != Encoded.end())
-            return known->second;
-        std::string bytes = EncodeNew(code);
-        Encoded.emplace(code, bytes);
-        return bytes;
-    }
-
-private:
-    static constexpr char32_t kNotYet = 0;
-    static inline const iconv_t kNoConverter = iconv_t(-1);
-
-    std::vector<char32_t> Codes;
-    std::unordered_map<char32_t, std::string> Encoded;
-    iconv_t FromGb18030;
-    iconv_t ToGbk;
-
-    TGbkTable()
-        : Codes(std::size_t(126) * 191, kNotYet), FromGb18030(iconv_open("UTF-32LE", "GB18030")),
-          ToGbk(iconv_open("GBK", "UTF-32LE")) {}
-
-    ~TGbkTable() {
-        if (FromGb18030 != kNoConverter)
-            iconv_close(FromGb18030);
-        if (ToGbk != kNoConverter)
-            iconv_close(ToGbk);
-    }
-
-    std::string EncodeNew(char32_t code) {
-        if (ToGbk == kNoConverter || code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF))
-            return {};
-        char in[4];
-        for (int i = 0; i < 4; ++i)
-            in[i] = char((code >> (8 * i)) & 0xFF);
-        char out[4];
-        char* inp = in;
-        std::size_t inLeft = sizeof in;
-        char* outp = out;
-        std::size_t outLeft = sizeof out;
-        iconv(ToGbk, nullptr, nullptr, nullptr, nullptr);
-        if (iconv(ToGbk, &inp, &inLeft, &outp, &outLeft) == std::size_t(-1) || inLeft != 0 ||
-            sizeof out - outLeft != 2)
-            return {};
-        const auto lead = static_cast<unsigned char>(out[0]);
-        const auto trail = static_cast<unsigned char>(out[1]);
-        if (!IsGbkLeadByte(lead) || !IsGbkTrailByte(trail) || Decode(lead, trail) != code)
-            return {};
-        return std::string(out, 2);
-    }
-};
+    if (!found)
+        return {};
+    return {char(found >> 8 & 0xFF), char(found & 0xFF)};
+}
 
 void AppendUtf8(std::string& out, char32_t c) {
     if (c < 0x80) {
@@ -220,7 +155,7 @@ char32_t GbkCharToUnicode(std::string_view ch) {
     if (lead == 0x80)
         return 0x20AC;
     if (ch.size() >= 2 && IsGbkLeadByte(lead) && IsGbkTrailByte(static_cast<unsigned char>(ch[1])))
-        return TGbkTable::Instance().Decode(lead, static_cast<unsigned char>(ch[1]));
+        return DecodePair(lead, static_cast<unsigned char>(ch[1]));
     return kReplacement;
 }
 
@@ -244,7 +179,7 @@ std::string GbkToUtf8(std::string_view gbk) {
 }
 
 std::string UnicodeToGbk(char32_t code) {
-    std::string bytes = TGbkTable::Instance().Encode(code);
+    std::string bytes = EncodeCode(code);
     return bytes.empty() ? std::string("?") : bytes;
 }
 
