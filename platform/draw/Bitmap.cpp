@@ -5,6 +5,7 @@
 
 #include <fstream>
 #include <iterator>
+#include <unordered_map>
 #include <vector>
 
 TBitmap::TBitmap() = default;
@@ -93,16 +94,22 @@ void TBitmap::SetPixels(TPixelBuffer pixels, TPixelFormat format) {
     PixelsReplaced();
 }
 
-void TBitmap::LoadFromDib(const std::uint8_t* data, std::size_t size) {
-    TDibInfo info;
-    TPixelBuffer px = ReadDib(data, size, &info);
+namespace {
+TPixelFormat FormatOf(const TDibInfo& info) {
     static constexpr TPixelFormat formats[] = {pf1bit, pf4bit, pf8bit, pf24bit, pf32bit};
     int k = info.BitsPerPixel == 1    ? 0
             : info.BitsPerPixel == 4  ? 1
             : info.BitsPerPixel == 8  ? 2
             : info.BitsPerPixel == 24 ? 3
                                       : 4;
-    SetPixels(std::move(px), formats[k]);
+    return formats[k];
+}
+} // namespace
+
+void TBitmap::LoadFromDib(const std::uint8_t* data, std::size_t size) {
+    TDibInfo info;
+    TPixelBuffer px = ReadDib(data, size, &info);
+    SetPixels(std::move(px), FormatOf(info));
 }
 
 void TBitmap::LoadFromBmpData(const std::uint8_t* data, std::size_t size) {
@@ -112,8 +119,22 @@ void TBitmap::LoadFromBmpData(const std::uint8_t* data, std::size_t size) {
 }
 
 void TBitmap::LoadFromResourceName(HINSTANCE module, const std::string& name) {
+    // Pictures compiled into the program never change, and the skin loads the same ones over
+    // and over (each title-bar button its theme's pictures at every change of style): each is
+    // decoded once and copied afterwards.
+    struct TDecoded {
+        TPixelBuffer Pixels;
+        TPixelFormat Format;
+    };
+    static std::unordered_map<const std::uint8_t*, TDecoded> decoded;
     auto bytes = LoadResourceData(module, name, RT_BITMAP);
-    LoadFromDib(bytes.data(), bytes.size());
+    auto it = decoded.find(bytes.data());
+    if (it == decoded.end()) {
+        TDibInfo info;
+        TPixelBuffer px = ReadDib(bytes.data(), bytes.size(), &info);
+        it = decoded.emplace(bytes.data(), TDecoded{std::move(px), FormatOf(info)}).first;
+    }
+    SetPixels(it->second.Pixels, it->second.Format);
 }
 
 void TBitmap::LoadFromFile(const std::string& path) {

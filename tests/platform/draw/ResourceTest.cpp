@@ -69,6 +69,14 @@ TEST(Resources, BitmapResourceReadsItsPixels) {
                                            {clWhite, '.'}, {clBlack, '#'}, {clGray, 'G'}};
     EXPECT_EQ(Art(bmp.Pixels(), legend), "RgB\n"
                                          ".#G\n");
+    // Drawing on one loaded copy leaves the picture as the next load gives it.
+    bmp.Canvas().Brush().SetColor(clBlack);
+    bmp.Canvas().FillRect(TRect(0, 0, 3, 2));
+    TBitmap again;
+    again.LoadFromResourceName(Fixtures(), "TINY_RGB");
+    EXPECT_EQ(again.PixelFormat(), pf24bit);
+    EXPECT_EQ(Art(again.Pixels(), legend), "RgB\n"
+                                           ".#G\n");
 }
 
 // ---- JPEG --------------------------------------------------------------------------------------
