@@ -3,6 +3,7 @@
 #include "platform/control/Application.h"
 #include "platform/control/Screen.h"
 #include "platform/draw/Bitmap.h"
+#include "platform/draw/DCStateSaver.h"
 #include "skin/SkinBitmap.h"
 #include "skin/SkinContainer.h"
 #include "skin/SkinErrorBox.h"
@@ -303,18 +304,22 @@ void TsuiForm::Paint() {
     if (FUIStyle == MacOS || FUIStyle == Protein) {
         // Only the part that can be seen is tiled: a see-through child paints the frame under
         // itself, and that is a small piece each time. The tiles stay aligned to the frame's
-        // top-left corner whatever part is painted.
+        // top-left corner whatever part is painted. The texture goes straight onto the canvas:
+        // the window is already drawn off-screen and shown whole, so a picture of the frame's
+        // size in between would only add a copy of it to the memory.
         const TRect area = r.Intersected(Canvas().ClipRect());
-        if (area.IsEmpty())
+        TDC* dc = Canvas().Handle();
+        if (area.IsEmpty() || !dc)
             return;
         TBitmap texture;
         LoadSkinBitmap(&texture, nullptr,
                        FUIStyle == MacOS ? "MACOS_FORM_BACKGROUND" : "PROTEIN_FORM_BACKGROUND");
-        TBitmap buffer(area.Width(), area.Height());
-        buffer.Canvas().Handle()->SetBrushOrg({-area.Left, -area.Top});
-        buffer.Canvas().Brush().SetBitmap(&texture);
-        buffer.Canvas().FillRect({0, 0, area.Width(), area.Height()});
-        Canvas().Draw(area.Left, area.Top, buffer);
+        TLogBrush tiles;
+        tiles.Style = BS_PATTERN;
+        tiles.Pattern = std::make_shared<const TPixelBuffer>(texture.Pixels());
+        TDCStateSaver saved(*dc);
+        dc->SetBrushOrg({0, 0});
+        dc->FillRect(area, tiles);
         return;
     }
     Canvas().Brush().SetColor(Color());
