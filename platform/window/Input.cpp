@@ -280,6 +280,8 @@ void RouteRawInput(TWindowSystem& s, TWindowSystem::TQueued& raw) {
     using R = TWindowSystem::TQueued;
     if (raw.Raw == R::rkSurfaceMinimized)
         SurfaceMinimized(raw.Msg.hwnd);
+    else if (raw.Raw == R::rkSurfaceMoved)
+        SurfaceMoved(raw.Msg.hwnd, raw.Msg.pt);
     else if (raw.Raw == R::rkKey || raw.Raw == R::rkText)
         RouteKey(s, raw);
     else
@@ -353,6 +355,14 @@ void InputSurfaceActivated(HWND wnd, bool active) {
 void InputSurfaceCloseRequest(HWND wnd) {
     if (IsWindow(wnd) && IsWindowEnabled(wnd))
         PostMessage(wnd, WM_SYSCOMMAND, SC_CLOSE, 0);
+}
+
+// Queued with the input: a click the user made after the move is placed by the new position.
+void InputSurfaceMoved(HWND wnd, TPoint topLeft) {
+    if (!IsWindow(wnd))
+        return;
+    QueueRaw(TWindowSystem::TQueued::rkSurfaceMoved, topLeft, 0, false, 0, 0);
+    TWindowSystem::Get().Queue.back().Msg.hwnd = wnd;
 }
 
 void InputSurfaceMinimized(HWND wnd, bool minimized) {

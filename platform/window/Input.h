@@ -19,8 +19,11 @@ void InputMouseLeftDesktop();
 void InputKey(int vk, bool down, unsigned mods);
 // Typed text (UTF-8) becomes WM_CHAR messages, one per GBK byte, to the focused window.
 void InputText(std::string_view utf8);
-// The desktop moved or activated one of our surfaces by itself.
+// The desktop activated one of our surfaces by itself.
 void InputSurfaceActivated(HWND wnd, bool active);
+// The desktop moved one of our surfaces by itself (its window manager, a tool of the user's):
+// topLeft is the surface's new screen position.
+void InputSurfaceMoved(HWND wnd, TPoint topLeft);
 void InputSurfaceCloseRequest(HWND wnd);
 // The desktop minimized or restored a surface (e.g. from its task bar).
 void InputSurfaceMinimized(HWND wnd, bool minimized);

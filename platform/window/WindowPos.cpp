@@ -196,7 +196,9 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, UINT
             RedrawWindow(wnd, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
         }
-        if (w->HasSurface && (moved || sized))
+        // A window following the desktop's own move is where its surface already is.
+        const bool followed = s.SurfaceMovedByDesktop == wnd && !sized;
+        if (w->HasSurface && (moved || sized) && !followed)
             s.Backend->MoveSurface(wnd, w->Rect);
     }
     if (flags & SWP_SHOWWINDOW) {
@@ -437,6 +439,26 @@ void SurfaceMinimized(HWND wnd) {
     SendMessage(wnd, WM_SIZE, SIZE_MINIMIZED, 0);
     if ((w = s.Find(wnd)))
         ActivateNextAfter(s, w);
+}
+
+void SurfaceMoved(HWND wnd, TPoint topLeft) {
+    auto& s = TWindowSystem::Get();
+    TWnd* w = s.Find(wnd);
+    if (!w || !w->IsTopLevel() || !w->HasSurface || w->Minimized || w->Rect.TopLeft() == topLeft)
+        return;
+    {
+        struct TFollowing {
+            TWindowSystem& S;
+            ~TFollowing() { S.SurfaceMovedByDesktop = nullptr; }
+        } following{s};
+        s.SurfaceMovedByDesktop = wnd;
+        SetWindowPos(wnd, nullptr, topLeft.X, topLeft.Y, 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    // A window that keeps to other places (its WM_WINDOWPOSCHANGING said so) puts its surface
+    // back there.
+    if ((w = s.Find(wnd)) && w->HasSurface && w->Rect.TopLeft() != topLeft)
+        s.Backend->MoveSurface(wnd, w->Rect);
 }
 
 bool IsWindowVisible(HWND wnd) {

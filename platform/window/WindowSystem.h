@@ -120,7 +120,8 @@ public:
             rkMouseLeftDesktop,
             rkKey,
             rkText,
-            rkSurfaceMinimized // the desktop took a surface off the screen (Msg.hwnd)
+            rkSurfaceMinimized, // the desktop took a surface off the screen (Msg.hwnd)
+            rkSurfaceMoved      // the desktop moved a surface (Msg.hwnd) to Msg.pt
         };
         TRaw Raw = rkNone;
         int Button = 0; // TMouseButton, or the virtual key
@@ -136,6 +137,7 @@ public:
     std::vector<std::pair<int, TMessageHook>> Hooks;
     int NextHookId = 1;
     int DispatchDepth = 0;
+    HWND SurfaceMovedByDesktop = nullptr; // while its window follows a move the desktop made
 
     std::vector<TWindowTimer> Timers;
     std::uint64_t NextTimerOrder = 0;
@@ -191,6 +193,9 @@ void PaintWindowNow(TWnd* w);
 void ClearPointerReferences(TWnd* w);
 // The desktop has minimized the surface of a top-level window (asked for or on its own).
 void SurfaceMinimized(HWND wnd);
+// The desktop has moved the surface of a top-level window: the window follows, and the desktop
+// is not asked to move the surface again.
+void SurfaceMoved(HWND wnd, TPoint topLeft);
 void StartTracking(TWnd* w, int hit);
 // Ends a move, resize or caption-button press that follows the pointer, if one runs.
 void CancelTracking();

@@ -51,6 +51,15 @@ void THeadlessBackend::SetSurfaceState(HWND wnd, TSurfaceState state, bool activ
         DesktopFocus = nullptr;
 }
 
+void THeadlessBackend::MoveByDesktop(HWND wnd, TPoint topLeft) {
+    auto it = Surfaces.find(wnd);
+    if (it == Surfaces.end())
+        return;
+    it->second.Bounds = TRect(topLeft, it->second.Bounds.Size());
+    InputSurfaceMoved(wnd, topLeft);
+    Pump();
+}
+
 void THeadlessBackend::RestoreFromTaskBar(HWND wnd) {
     InputSurfaceMinimized(wnd, false);
     Pump();
@@ -58,8 +67,10 @@ void THeadlessBackend::RestoreFromTaskBar(HWND wnd) {
 
 void THeadlessBackend::MoveSurface(HWND wnd, const TRect& bounds) {
     auto it = Surfaces.find(wnd);
-    if (it != Surfaces.end())
+    if (it != Surfaces.end()) {
         it->second.Bounds = bounds;
+        ++it->second.MoveRequests;
+    }
 }
 
 void THeadlessBackend::SetSurfaceTitle(HWND wnd, std::string_view titleUtf8) {

@@ -24,7 +24,8 @@ public:
         std::vector<TRect> LastDirty;
         TSurfaceKind Kind = TSurfaceKind::Normal;
         std::optional<TRegion> Shape;
-        TPixelBuffer Icon; // as the window layer last gave it
+        TPixelBuffer Icon;    // as the window layer last gave it
+        int MoveRequests = 0; // MoveSurface calls
     };
 
     explicit THeadlessBackend(TSize screen = {1024, 768}, int taskBarHeight = 30);
@@ -73,6 +74,8 @@ public:
     void SetWindowManager(bool present) { HasWindowManager = present; }
     // The user restores a minimized window from the task bar.
     void RestoreFromTaskBar(HWND wnd);
+    // The desktop moves a surface by itself (a window manager would), and says so.
+    void MoveByDesktop(HWND wnd, TPoint topLeft);
 
     // Called when a message loop would wait: it may inject input or close windows. Returns
     // false when it has nothing more to do.

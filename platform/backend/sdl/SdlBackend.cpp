@@ -221,6 +221,7 @@ public:
     }
 
     void DestroySurface(HWND wnd) override {
+        AskedMoves.erase(wnd);
         auto it = Windows.find(wnd);
         if (it == Windows.end())
             return;
@@ -264,6 +265,10 @@ public:
         SDL_GetWindowSize(win, &w, &h);
         if (w != b.Width() || h != b.Height())
             SDL_SetWindowSize(win, std::max(b.Width(), 1), std::max(b.Height(), 1));
+        auto& asked = AskedMoves[wnd];
+        asked.push_back(b.TopLeft());
+        if (asked.size() > kMaxAskedMoves)
+            asked.erase(asked.begin());
         SDL_SetWindowPosition(win, b.Left, b.Top);
     }
 
@@ -421,6 +426,25 @@ private:
     // on them would move the focus back, and two windows would take it from each other forever.
     Uint32 RequestedFocusId = 0;
     Uint32 RequestedFocusAt = 0;
+    // Positions asked of the desktop whose move reports may still come. A report of one of them
+    // is the answer to that request (possibly late, after later requests); any other position
+    // is a move the desktop made by itself (its window manager placing or moving the window).
+    static constexpr std::size_t kMaxAskedMoves = 32;
+    std::map<HWND, std::vector<TPoint>> AskedMoves;
+
+    bool IsOwnMove(HWND wnd, TPoint reported) {
+        auto it = AskedMoves.find(wnd);
+        if (it == AskedMoves.end())
+            return false;
+        auto& asked = it->second;
+        auto match = std::find(asked.begin(), asked.end(), reported);
+        if (match == asked.end()) {
+            asked.clear();
+            return false;
+        }
+        asked.erase(asked.begin(), match + 1);
+        return true;
+    }
 
     void RequestFocus(SDL_Window* win) {
         RequestedFocusId = SDL_GetWindowID(win);
@@ -571,6 +595,10 @@ private:
                 break;
             case SDL_WINDOWEVENT_RESTORED:
                 InputSurfaceMinimized(wnd, false);
+                break;
+            case SDL_WINDOWEVENT_MOVED:
+                if (!IsOwnMove(wnd, {e.window.data1, e.window.data2}))
+                    InputSurfaceMoved(wnd, {e.window.data1, e.window.data2});
                 break;
             case SDL_WINDOWEVENT_CLOSE:
                 InputSurfaceCloseRequest(wnd);

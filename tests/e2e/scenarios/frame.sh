@@ -1,6 +1,7 @@
-# The skinned frame as a person uses it: the main window is dragged by its title bar, the result
-# window closes with its close button and with Alt+F4, the minimize button asks the desktop to
-# minimize the main window, and the main window's close button ends the program with status 0.
+# The skinned frame as a person uses it: the main window is dragged by its title bar (also after
+# the desktop moved it by itself), the result window closes with its close button and with
+# Alt+F4, the minimize button asks the desktop to minimize the main window, and the main window's
+# close button ends the program with status 0.
 source "$(dirname "$0")/../lib.sh"
 e2e_start
 
@@ -18,6 +19,22 @@ sleep 0.3
 read -r x1 y1 <<<"$(e2e_position "$MAIN")"
 [ $((x1 - x0)) = 100 ] && [ $((y1 - y0)) = 50 ] ||
     fail "dragging the title bar by (100, 50) moved the window from ($x0, $y0) to ($x1, $y1)"
+
+# The desktop moves the window by itself, as a window manager does: clicks made afterwards land
+# by the new place, and the title bar drags it from there.
+xdotool windowmove --sync "$MAIN" 300 200
+sleep 0.3
+e2e_fill mbdj 77
+[ "$(e2e_copy_with ctrl+a ctrl+c)" = 77 ] || fail "a click after the desktop moved the window missed its field"
+xdotool mousemove --sync $((300 + 230)) $((200 + 10))
+xdotool mousedown 1
+sleep 0.1
+xdotool mousemove --sync $((300 + 250)) $((200 + 30))
+sleep 0.05
+xdotool mouseup 1
+sleep 0.3
+read -r x2 y2 <<<"$(e2e_position "$MAIN")"
+[ "$x2 $y2" = "320 220" ] || fail "after the desktop's move a drag by (20, 20) left the window at ($x2, $y2)"
 
 # The result window: a report, closed once with the close button, once with Alt+F4.
 e2e_fill dj 30

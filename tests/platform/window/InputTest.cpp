@@ -470,3 +470,41 @@ TEST_F(InputTest, MessageBeepIsCountedAndDesktopServicesStayInside) {
     EXPECT_EQ(Desk->OpenedUrls(), std::vector<std::string>{"http://example.invalid/zone"});
 }
 } // namespace
+
+// A window manager (or the user's tool) moves a window: the window follows without asking the
+// desktop to move it again, and clicks made afterwards land by the new position. A window that
+// keeps to its own places puts its surface back there.
+TEST_F(InputTest, AWindowFollowsAMoveTheDesktopMadeItself) {
+    HWND top = TopLevel(TRect(100, 100, 300, 200));
+    HWND child = Child(top, TRect(10, 10, 60, 30));
+    ProcessPendingMessages();
+    const int requests = Desk->Surface(top)->MoveRequests;
+    Watched = {WM_MOVE, WM_LBUTTONDOWN};
+
+    Desk->MoveByDesktop(top, {400, 300});
+    TRect r;
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r, TRect(400, 300, 600, 400));
+    EXPECT_EQ(Desk->Surface(top)->MoveRequests, requests);
+    Desk->Click({415, 315});
+    EXPECT_EQ(Take(),
+              (std::vector<TLogEntry>{{top, WM_MOVE, 0, MAKELPARAM(400, 300)},
+                                      {child, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)}}));
+
+    // The same place again changes nothing.
+    Desk->MoveByDesktop(top, {400, 300});
+    EXPECT_TRUE(Take().empty());
+
+    Handlers[top] = [](HWND, UINT m, WPARAM, LPARAM l, bool&) -> LRESULT {
+        if (m == WM_WINDOWPOSCHANGING) {
+            auto* pos = reinterpret_cast<TWindowPos*>(l);
+            pos->x = std::max(pos->x, 0);
+        }
+        return 0;
+    };
+    Desk->MoveByDesktop(top, {-50, 300});
+    GetWindowRect(top, &r);
+    EXPECT_EQ(r.TopLeft(), TPoint(0, 300));
+    EXPECT_EQ(Desk->Surface(top)->Bounds.TopLeft(), TPoint(0, 300));
+    EXPECT_EQ(Desk->Surface(top)->MoveRequests, requests + 1);
+}
