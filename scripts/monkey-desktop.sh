@@ -70,9 +70,11 @@ while [ $SECONDS -lt $end ]; do
     if ! kill -0 "$app" 2>/dev/null; then
         status=0
         wait "$app" || status=$?
-        # Alt+F4 on the main window ends the program normally; anything else is a failure.
+        # Alt+F4 or the close button of the main window ends the program normally; anything
+        # else is a failure.
         [ "$status" = 0 ] || fail "the program died with status $status"
-        grep -q "alt+F4" <(tail -n 3 "$work/actions") || fail "the program ended by itself"
+        grep -q "alt+F4\|title-bar buttons" <(tail -n 3 "$work/actions") ||
+            fail "the program ended by itself"
         start
     fi
     windows=$(xdotool search --onlyvisible --pid "$app" 2>/dev/null)
@@ -86,6 +88,9 @@ while [ $SECONDS -lt $end ]; do
         action="mousemove $px $py"
     elif [ $roll -lt 35 ]; then
         action="click $px $py"
+        # The buttons at the right of the main window's title bar close it (or minimize it).
+        [ "$w" != "$main" ] || [ $px -lt $((X + WIDTH - 40)) ] || [ $py -ge $((Y + 24)) ] ||
+            action+=" (title-bar buttons)"
     elif [ $roll -lt 40 ]; then
         action="drag $px $py $((px + RANDOM % 60 - 30)) $((py + RANDOM % 40 - 20))"
     elif [ $roll -lt 70 ]; then
@@ -133,9 +138,10 @@ done
 kill -0 "$app" 2>/dev/null || fail "the program is gone at the end"
 main=$(xdotool search --onlyvisible --pid "$app" | head -1)
 eval "$(xdotool getwindowgeometry --shell "$main")"
-# The fields of the main window (classic frame: client at 3,21; the panel at 1,0).
+# The fields of the main window, as the layout places them on the skinned frame (the frame's
+# panel starts one pixel in from the window's left edge, at its top).
 click() {
-    xdotool mousemove --sync $((X + 4 + $1)) $((Y + 21 + $2))
+    xdotool mousemove --sync $((X + 1 + $1)) $((Y + $2))
     sleep 0.1
     xdotool mousedown 1
     sleep 0.05
