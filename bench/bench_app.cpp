@@ -1,6 +1,7 @@
 // The program's own windows on the headless backend, started as start-up starts them: repainting
 // the skinned main window, opening the result window with a long report, typing into a field,
 // and sitting idle with the mouse away.
+#include "HeadlessProgram.h"
 #include "app/AppLayouts.h"
 #include "app/AppTexts.h"
 #include "app/Frmtishi.h"
@@ -24,42 +25,16 @@
 namespace {
 
 // Both windows, the main one shown, the mouse outside it.
-struct TProgram {
-    THeadlessBackend* Backend = nullptr;
-    TComponentPtr<TApplication> ApplicationObject;
-
+struct TProgram : THeadlessProgram {
     TProgram() {
-        Backend = &StartHeadlessWindowSystem();
-        ApplicationObject = MakeComponent<TApplication>();
-        RegisterAppClasses();
-        Application->Initialize();
-        Application->SetTitle(std::string(kAppTitle));
-        Application->CreateForm(FormZuvo);
-        Application->CreateForm(FormTishi);
-        FormZuvo->Show();
-        Backend->Pump();
+        Start();
         MouseAway();
     }
-    ~TProgram() {
-        Backend->SetIdleHandler(nullptr);
-        ApplicationObject.reset();
-        FormTishi = nullptr;
-        FormZuvo = nullptr;
-        ShutdownWindowSystem();
-    }
+    ~TProgram() { Stop(); }
     TProgram(const TProgram&) = delete;
     TProgram& operator=(const TProgram&) = delete;
 
     void MouseAway() { Backend->MouseMove({2, 2}); }
-    void ClickOn(TControl* control) {
-        Backend->Click(control->ClientToScreen({control->Width() / 2, control->Height() / 2}));
-    }
-    void Fill(TcxTextEdit* field, const std::string& text) {
-        field->SetFocus();
-        field->SelectAll();
-        Backend->PressKey(VK_DELETE);
-        Backend->Type(text);
-    }
     int Presents(HWND wnd) const {
         const auto* surface = Backend->Surface(wnd);
         return surface ? surface->Presents : 0;

@@ -8,23 +8,13 @@
 #include "platform/window/WinApi.h"
 
 void TAppFixture::SetUp() {
-    Backend = &StartHeadlessWindowSystem();
-    ApplicationObject = MakeComponent<TApplication>();
-    RegisterAppClasses();
-    Application->Initialize();
-    Application->SetTitle(std::string(kAppTitle));
-    Application->CreateForm(FormZuvo);
-    Application->CreateForm(FormTishi);
-    FormZuvo->Show();
-    Backend->Pump();
+    Program.Start();
+    Backend = Program.Backend;
 }
 
 void TAppFixture::TearDown() {
-    Backend->SetIdleHandler(nullptr);
-    ApplicationObject.reset();
-    FormTishi = nullptr;
-    FormZuvo = nullptr;
-    ShutdownWindowSystem();
+    Program.Stop();
+    Backend = nullptr;
 }
 
 int TAppFixture::WithModal(const std::function<void()>& trigger,
@@ -73,17 +63,4 @@ TAppFixture::TShown TAppFixture::ReportFrom(const std::function<void()>& trigger
         Backend->Pump();
     });
     return shown;
-}
-
-void TAppFixture::ClickOn(TControl* control) {
-    const TPoint centre =
-        control->ClientToScreen(TPoint(control->Width() / 2, control->Height() / 2));
-    Backend->Click(centre);
-}
-
-void TAppFixture::Fill(TcxTextEdit* field, const std::string& utf8) {
-    field->SetFocus();
-    field->SelectAll();
-    Backend->PressKey(VK_DELETE);
-    Backend->Type(utf8);
 }

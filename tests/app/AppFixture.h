@@ -1,9 +1,6 @@
 #pragma once
 
-#include "app/Frmtishi.h"
-#include "app/Frmzuvo.h"
-#include "platform/backend/headless/HeadlessBackend.h"
-#include "platform/control/Application.h"
+#include "HeadlessProgram.h"
 
 #include <gtest/gtest.h>
 
@@ -12,9 +9,6 @@
 
 // Both windows of the program on the headless backend, created the way start-up creates them,
 // with the main window shown.
-class TcxTextEdit;
-class TControl;
-
 class TAppFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -35,11 +29,9 @@ protected:
     };
     TShown ReportFrom(const std::function<void()>& trigger);
 
-    // Clicks the centre of a control of the main window.
-    void ClickOn(TControl* control);
-    // Replaces a field's text as the user would: focus, select all, type.
-    void Fill(TcxTextEdit* field, const std::string& utf8);
+    void ClickOn(TControl* control) { Program.ClickOn(control); }
+    void Fill(TcxTextEdit* field, const std::string& utf8) { Program.Fill(field, utf8); }
 
-    THeadlessBackend* Backend = nullptr;
-    TComponentPtr<TApplication> ApplicationObject;
+    THeadlessProgram Program;
+    THeadlessBackend* Backend = nullptr; // Program's
 };
